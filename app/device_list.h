@@ -1,0 +1,31 @@
+#pragma once
+// The arrays found by the last search, in the order their replies arrived.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DeviceRecord {
+    std::string name;     // sys.hostname, cut to kMaxDeviceNameLength
+    std::string settings; // the "GETOK" payload, unchanged
+};
+
+inline constexpr std::size_t kMaxDeviceNameLength = 19;
+
+class DeviceList {
+public:
+    // False, adding nothing, when the payload is longer than a settings string
+    // may be: a cut copy would later be sent back to the array corrupted.
+    bool AddDevice(std::string_view settings);
+    void FreeDeviceList();
+
+    // The record of list line `index`; line 0 or less (LB_ERR too) is the first.
+    // Null when there is no such record.
+    const DeviceRecord* At(int index) const;
+    std::size_t size() const { return records_.size(); }
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    std::vector<DeviceRecord> records_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Datagram layout shared by requests and replies: a 15-byte address field, a
+// 10-byte command field, then the payload, all space-padded text.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr unsigned short CLIENT_PORT = 1211; // replies arrive here
+inline constexpr unsigned short SERVER_PORT = 1212; // arrays listen here
+inline constexpr unsigned WM_PING_ASYNCH = 0x0400 + 200; // WM_USER + 200
+inline constexpr unsigned IDT_EXCHANGE = 1225;
+inline constexpr unsigned kTickPeriodMs = 50;
+inline constexpr unsigned SEARCH_TICK_LIMIT = 15;
+inline constexpr unsigned VERIFY_TICK_LIMIT = 100;
+inline constexpr unsigned SAVE_TICK_LIMIT = 300;
+inline constexpr std::size_t kAddressFieldLength = 15;
+inline constexpr std::size_t kCommandFieldLength = 10;
+inline constexpr std::size_t kHeaderLength = kAddressFieldLength + kCommandFieldLength;
+inline constexpr std::size_t kMessageBufferSize = 1025;
+
+// The one request that ignores the padding: address and word run together.
+inline constexpr std::string_view SEARCH_PROBE = "255.255.255.255slimVault";
+
+std::string BuildRequest(std::string_view address, std::string_view command,
+                         std::string_view payload);
+
+struct Reply {
+    bool accepted = false; // addressed to one of this computer's addresses
+    std::string command;   // the word of the command field, "" when none
+    std::string payload;
+};
+
+// `localAddresses` are this computer's IPv4 addresses in dotted decimal.
+Reply ParseReply(std::string_view datagram, const std::vector<std::string>& localAddresses);
