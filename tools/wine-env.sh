@@ -1,0 +1,119 @@
+# Wine environment of the project's scripts. Source it, do not run it:
+#   . tools/wine-env.sh
+# It sets WINEPREFIX (default build/wine-prefix; a caller's own value is kept),
+# creates and configures the prefix on first use, and starts a virtual display
+# when DISPLAY is unset. That display is stopped when the sourcing shell exits;
+# a caller that sets its own EXIT trap must call q6_wine_cleanup from it.
+#
+# Every Wine process, the set-up included, runs in a network namespace with
+# only loopback: the wizard broadcasts, and Wine opens sockets in the
+# wineserver, so the server must never start in this computer's namespace.
+
+Q6_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$Q6_ROOT/build/wine-prefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+Q6_WINE_LOCK_FD=9
+Q6_XVFB_PID=
+
+# One run per prefix at a time: two runs sharing a prefix would share its
+# wineserver, and with it the network namespace of whichever started it.
+# The lock is held by this shell (and inherited by its children) until exit.
+q6_wine_lock() {
+  [ -n "${Q6_WINE_LOCKED:-}" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  eval "exec $Q6_WINE_LOCK_FD>\"\$WINEPREFIX.lock\""
+  flock "$Q6_WINE_LOCK_FD"
+  Q6_WINE_LOCKED=1
+}
+
+# Runs a command in a fresh namespace with only loopback, or in the named
+# namespace given by Q6_NETNS (the lab network). A wineserver already running
+# for the prefix would belong to another namespace, so it is refused, not used.
+q6_in_netns() {
+  local inner='
+    ip link set lo up || exit 125
+    wineserver
+    case $? in
+      0) ;;
+      2) echo "wine-env: a wineserver for $WINEPREFIX runs elsewhere; not starting" >&2
+         exit 125 ;;
+      *) exit 125 ;;
+    esac
+    "$@"
+    rc=$?
+    wineserver -w
+    exit $rc'
+  if [ -n "${Q6_NETNS:-}" ]; then
+    ip netns exec "$Q6_NETNS" bash -c "$inner" q6-netns "$@"
+  else
+    unshare -n bash -c "$inner" q6-netns "$@"
+  fi
+}
+
+q6_wine_cleanup() {
+  if [ -n "$Q6_XVFB_PID" ]; then
+    kill "$Q6_XVFB_PID" 2>/dev/null
+    wait "$Q6_XVFB_PID" 2>/dev/null
+    Q6_XVFB_PID=
+  fi
+  return 0
+}
+
+q6_start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in 90 91 92 93 94 95 96 97 98 99; do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    # The lock fd must not leak into the display server: it would hold the
+    # prefix lock for as long as the display lives.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp \
+      >/dev/null 2>&1 {Q6_WINE_LOCK_FD}>&- &
+    Q6_XVFB_PID=$!
+    local i
+    for i in $(seq 50); do
+      [ -S "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$Q6_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$Q6_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      trap q6_wine_cleanup EXIT
+      return 0
+    fi
+    q6_wine_cleanup
+  done
+  echo "wine-env: no free display :90-:99 for Xvfb" >&2
+  return 1
+}
+
+# Chinese texts must render in every face the dialogs ask for, and the page
+# font, Comic Sans MS, is not free: a look-alike stands in for it.
+q6_configure_fonts() {
+  local nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+  local cjk='wqy-microhei.ttc,WenQuanYi Micro Hei'
+  local face
+  wine reg add "$nt\\FontSubstitutes" /v "Comic Sans MS" /d "Comic Neue" /f >/dev/null
+  for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Comic Sans MS" "Comic Neue" \
+    "System" "Arial" "Microsoft Sans Serif" "Segoe UI" "Times New Roman" "SimSun" \
+    "MS Sans Serif" "Courier New" "Lucida Sans Unicode"; do
+    wine reg add "$nt\\FontLink\\SystemLink" /v "$face" /t REG_MULTI_SZ /d "$cjk" /f >/dev/null
+  done
+  # "System" is a bitmap font without Chinese glyphs, and font linking does
+  # not reach bitmap fonts, so it is replaced outright.
+  wine reg add "$nt\\FontSubstitutes" /v "System" /d "WenQuanYi Micro Hei" /f >/dev/null
+}
+
+q6_create_prefix() {
+  [ -f "$WINEPREFIX/.q6-ready" ] && return 0
+  q6_wine_lock
+  [ -f "$WINEPREFIX/.q6-ready" ] && return 0
+  echo "wine-env: creating Wine prefix $WINEPREFIX" >&2
+  export -f q6_configure_fonts
+  q6_in_netns bash -c 'wineboot -i >/dev/null 2>&1 && wineserver -w && q6_configure_fonts' || return 1
+  touch "$WINEPREFIX/.q6-ready"
+}
+
+q6_start_display || return 1
+q6_create_prefix || return 1
