@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr unsigned short CLIENT_PORT = 1211; // replies arrive here
-inline constexpr unsigned short SERVER_PORT = 1212; // arrays listen here
+inline constexpr unsigned short CLIENT_PORT = 1211;      // replies arrive here
+inline constexpr unsigned short SERVER_PORT = 1212;      // arrays listen here
 inline constexpr unsigned WM_PING_ASYNCH = 0x0400 + 200; // WM_USER + 200
 inline constexpr unsigned IDT_EXCHANGE = 1225;
 inline constexpr unsigned kTickPeriodMs = 50;
@@ -18,10 +18,14 @@ inline constexpr std::size_t kAddressFieldLength = 15;
 inline constexpr std::size_t kCommandFieldLength = 10;
 inline constexpr std::size_t kHeaderLength = kAddressFieldLength + kCommandFieldLength;
 inline constexpr std::size_t kMessageBufferSize = 1025;
+// What fits after the header with room for the terminator: a whole settings string.
+inline constexpr std::size_t kMaxPayloadLength = kMessageBufferSize - 1 - kHeaderLength;
 
 // The one request that ignores the padding: address and word run together.
 inline constexpr std::string_view SEARCH_PROBE = "255.255.255.255slimVault";
 
+// Address and command are cut to their fields. "" when the payload is longer
+// than kMaxPayloadLength: a cut payload would reach the array as other settings.
 std::string BuildRequest(std::string_view address, std::string_view command,
                          std::string_view payload);
 
@@ -31,5 +35,6 @@ struct Reply {
     std::string payload;
 };
 
-// `localAddresses` are this computer's IPv4 addresses in dotted decimal.
+// `localAddresses` are this computer's IPv4 addresses in dotted decimal; a
+// reply naming any of them is for us. The text ends at its first NUL.
 Reply ParseReply(std::string_view datagram, const std::vector<std::string>& localAddresses);

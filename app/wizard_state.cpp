@@ -1,0 +1,5 @@
+#include "app/wizard_state.h"
+
+std::string g_reportedSettings;
+std::string g_workingSettings;
+DeviceList g_deviceList;
