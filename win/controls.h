@@ -1,0 +1,64 @@
+#pragma once
+// The standard controls the windows use, each a handle and the messages sent to it.
+#include "win/wnd.h"
+
+#include <string>
+
+class CDialog;
+
+// Creates a child control of `parent` at run time; the control object loses its
+// handle when the parent's window goes.
+BOOL CreateChildControl(CWnd& control, const wchar_t* className, const std::wstring& text,
+                        DWORD style, const RECT& rect, CDialog& parent, UINT id);
+
+class CStatic : public CWnd {
+public:
+    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id) {
+        return CreateChildControl(*this, L"STATIC", text, style, rect, parent, id);
+    }
+};
+
+class CButton : public CWnd {
+public:
+    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id) {
+        return CreateChildControl(*this, L"BUTTON", text, style, rect, parent, id);
+    }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int state) { SendMessage(BM_SETCHECK, state); }
+};
+
+class CEdit : public CWnd {
+public:
+    void LimitText(int characters) { SendMessage(EM_LIMITTEXT, characters); }
+};
+
+class CListBox : public CWnd {
+public:
+    int AddString(const std::wstring& text) {
+        return static_cast<int>(
+            SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
+    int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
+};
+
+class CComboBox : public CWnd {
+public:
+    int AddString(const std::wstring& text) {
+        return static_cast<int>(
+            SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    void ResetContent() { SendMessage(CB_RESETCONTENT); }
+    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+    int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
+    // The first item after `startAfter`, wrapping round, whose text begins with
+    // `prefix`, ignoring case; CB_ERR when none does.
+    int FindString(int startAfter, const std::wstring& prefix) const {
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str())));
+    }
+    std::wstring GetLBText(int index) const;
+};

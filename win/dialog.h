@@ -1,0 +1,81 @@
+#pragma once
+// CDialog: a window made from a numbered dialog template, modeless (Create) or
+// modal (DoModal, with its own message loop). Each class handles its messages
+// in ProcessMessage, one switch per class that falls back to its base, and its
+// buttons in OnCommand.
+//
+// The object is subclassed onto its window the moment the window exists, so it
+// sees WM_CREATE, before the dialog manager's WM_INITDIALOG, and OnCreate can
+// refuse the window. It lets go of the window on WM_NCDESTROY.
+//
+// No exception crosses a window procedure: one that reaches the boundary means
+// a handler stopped half way and the wizard's state is no longer known, so the
+// program says so in a message box and ends (nothing is persisted, so nothing
+// but this run is lost).
+#include "win/wnd.h"
+
+#include <vector>
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, HWND parent = nullptr);
+    ~CDialog() override;
+
+    // Modeless: with no parent the window is owned by the main window.
+    BOOL Create(HWND parent = nullptr);
+    // Modal: disables the owner while the loop runs; gives the EndDialog result,
+    // or -1 when the window could not be created.
+    INT_PTR DoModal();
+    // Modal: ends the loop with `result`. Modeless: only hides the window, which
+    // stays in existence with all it shows.
+    void EndDialog(int result);
+
+    UINT TemplateId() const { return m_templateId; }
+
+    // The dialog object of a window of ours; null for any other window.
+    static CDialog* FromHandle(HWND hwnd);
+
+protected:
+    virtual BOOL OnInitDialog();
+    // Binds the template's controls to their member objects (DDX_Control).
+    virtual void DoDataExchange() {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // A WM_COMMAND; true when handled. The base maps IDOK and IDCANCEL.
+    virtual bool OnCommand(WORD id, WORD code, HWND control);
+    // The message map: true with `result` set when the message is handled;
+    // false lets the dialog manager handle it.
+    virtual bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // The dialog manager's own handling of a message (the framework's Default).
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Attaches control `id` of this window to `control` for as long as the window lives.
+    void DDX_Control(int id, CWnd& control);
+
+public:
+    // Lets `child`, created at run time on this window, lose its handle with it.
+    void AdoptChild(CWnd& child);
+
+private:
+    friend struct DialogCreation;
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Subclass(HWND hwnd);
+    LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void ReleaseChildren();
+    bool CreateFromTemplate(HWND owner);
+    void RunModalLoop();
+
+    UINT m_templateId;
+    HWND m_parent;
+    WNDPROC m_superProc = nullptr;
+    std::vector<CWnd*> m_children;
+    bool m_inModalLoop = false;
+    bool m_endModalLoop = false;
+    INT_PTR m_modalResult = -1;
+};
+
+// Hands a keyboard message to the dialog manager of the dialog of ours that the
+// message's window belongs to, so Tab, Enter and Esc work on every open page
+// whichever loop pumps. True when the dialog manager took the message.
+bool PreTranslateDialogMessage(MSG& message);
