@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The lab: an isolated network of two namespaces, the wizard's computer and
+# the simulated arrays, joined by one veth pair. Nothing sent in it reaches
+# this computer's network, not even a broadcast to 255.255.255.255.
+#
+#   tools/lab.sh [--sim PATH] [--sim-args "ARGS"] -- command [args...]
+#
+# Starts the simulator (q6-array-sim) in the arrays' namespace with ARGS (a
+# shell-quoted string: --sim-args "--password 'a& b' --delay-ms 0"), runs the
+# command in the wizard's namespace, tears everything down, and exits with the
+# command's exit code. Run Windows programs as `tools/wine-run.sh prog.exe`:
+# Q6_NETNS makes it start its wineserver in the wizard's namespace, and the
+# lab's own Wine prefix keeps any server outside the lab away from it.
+#
+# Addresses (fixed, one /16 subnet):
+#   wizard's namespace q6lab-host-<pid>    10.77.0.1   (its host name resolves to it)
+#   arrays' namespace  q6lab-arrays-<pid>  10.77.0.2   (simulator on udp 1212)
+#   arrays' own addresses (nwk.ipaddr)     10.77.1.1, 10.77.1.2, ...
+# The command sees Q6_NETNS, Q6_LAB_HOST_ADDR, Q6_LAB_ARRAYS_NS, Q6_LAB_SIM_PID
+# and WINEPREFIX (Q6_LAB_WINEPREFIX, default build/wine-lab).
+# The simulator defaults to build/native/tools/array_sim/q6-array-sim (or $Q6_SIM).
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sim=${Q6_SIM:-$root/build/native/tools/array_sim/q6-array-sim}
+sim_args=""
+
+usage() {
+  echo "usage: $0 [--sim PATH] [--sim-args \"ARGS\"] -- command [args...]" >&2
+  exit 2
+}
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --sim) [ $# -ge 2 ] || usage; sim=$2; shift 2 ;;
+    --sim-args) [ $# -ge 2 ] || usage; sim_args=$2; shift 2 ;;
+    --) shift; break ;;
+    *) usage ;;
+  esac
+done
+[ $# -ge 1 ] || usage
+
+fail() {
+  echo "lab: $*" >&2
+  exit 1
+}
+
+[ -x "$sim" ] || fail "no simulator at $sim (build the native tree first: make native)"
+eval "sim_argv=($sim_args)" || fail "--sim-args is not a valid shell word list: $sim_args"
+
+host_ns=q6lab-host-$$
+arrays_ns=q6lab-arrays-$$
+host_addr=10.77.0.1
+arrays_addr=10.77.0.2
+work=$(mktemp -d /tmp/q6lab.XXXXXX) || fail "cannot create a temporary directory"
+sim_pid=
+
+# Everything the lab made goes, also after a failure or an interrupt. Processes
+# still running in the namespaces were started by the lab; ending them lets
+# the namespaces' network go with the namespaces.
+teardown() {
+  if [ -n "$sim_pid" ]; then
+    kill -TERM "$sim_pid" 2>/dev/null
+    for _ in $(seq 20); do kill -0 "$sim_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$sim_pid" 2>/dev/null
+    wait "$sim_pid" 2>/dev/null
+    sim_pid=
+  fi
+  local ns pid
+  for ns in "$host_ns" "$arrays_ns"; do
+    [ -e "/run/netns/$ns" ] || continue
+    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null; done
+    ip netns del "$ns" 2>/dev/null
+  done
+  rm -rf "/etc/netns/$host_ns" "$work"
+}
+trap teardown EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+ns_error=$(ip netns add "$host_ns" 2>&1) ||
+  fail "cannot create network namespace $host_ns: $ns_error (the lab needs root or CAP_SYS_ADMIN and CAP_NET_ADMIN)"
+ns_error=$(ip netns add "$arrays_ns" 2>&1) ||
+  fail "cannot create network namespace $arrays_ns: $ns_error"
+
+# The veth pair is created inside the wizard's namespace with its peer in the
+# arrays' one: this computer's own interfaces are never touched.
+ip -n "$host_ns" link add q6lab0 type veth peer name q6lab0 netns "$arrays_ns" ||
+  fail "cannot create the veth pair between $host_ns and $arrays_ns"
+ip -n "$host_ns" link set lo up &&
+  ip -n "$host_ns" addr add "$host_addr/16" broadcast + dev q6lab0 &&
+  ip -n "$host_ns" link set q6lab0 up &&
+  ip -n "$arrays_ns" link set lo up &&
+  ip -n "$arrays_ns" addr add "$arrays_addr/16" broadcast + dev q6lab0 &&
+  ip -n "$arrays_ns" link set q6lab0 up ||
+  fail "cannot configure the lab interfaces"
+# A default route makes 255.255.255.255 leave through the veth.
+ip -n "$host_ns" route add default dev q6lab0 || fail "cannot add the default route in $host_ns"
+route=$(ip -n "$host_ns" route get 255.255.255.255 2>&1)
+case "$route" in
+  *"dev q6lab0"*) ;;
+  *) fail "broadcasts in $host_ns would not leave through the lab link: $route" ;;
+esac
+
+# The wizard takes its address from its own host name; ip netns exec mounts
+# these files over /etc/hosts and /etc/resolv.conf. Name servers are out of
+# reach in the lab: a local one fails at once where a real one would time out.
+mkdir -p "/etc/netns/$host_ns" &&
+  printf '127.0.0.1\tlocalhost\n%s\t%s\n' "$host_addr" "$(hostname)" >"/etc/netns/$host_ns/hosts" &&
+  printf 'nameserver 127.0.0.1\noptions timeout:1 attempts:1\n' >"/etc/netns/$host_ns/resolv.conf" ||
+  fail "cannot write the name files in /etc/netns/$host_ns"
+
+ip netns exec "$arrays_ns" "$sim" "${sim_argv[@]}" >"$work/sim.out" 2>&1 &
+sim_pid=$!
+for _ in $(seq 100); do
+  grep -q 'arrays on udp port' "$work/sim.out" && break
+  kill -0 "$sim_pid" 2>/dev/null || break
+  sleep 0.05
+done
+if ! grep -q 'arrays on udp port' "$work/sim.out"; then
+  cat "$work/sim.out" >&2
+  fail "the simulator did not start"
+fi
+
+export Q6_NETNS=$host_ns Q6_LAB_HOST_ADDR=$host_addr Q6_LAB_ARRAYS_NS=$arrays_ns
+export Q6_LAB_SIM_PID=$sim_pid
+export WINEPREFIX=${Q6_LAB_WINEPREFIX:-$root/build/wine-lab}
+ip netns exec "$host_ns" "$@"
+rc=$?
+if ! kill -0 "$sim_pid" 2>/dev/null; then
+  echo "lab: the simulator ended early:" >&2
+  cat "$work/sim.out" >&2
+  [ "$rc" -eq 0 ] && rc=1
+fi
+exit "$rc"
