@@ -2,10 +2,10 @@
 
 namespace {
 
-// A key names a pair only if it could stand before the pair's first "=": no
-// separator inside it, and not empty.
+// A key names a pair only if it could stand before the pair's first "=": not
+// empty, no separator inside it, and no NUL, which would end the text on the wire.
 bool IsUsableKey(std::string_view key) {
-    return !key.empty() && key.find_first_of("&=") == std::string_view::npos;
+    return !key.empty() && key.find_first_of(std::string_view("&=\0", 3)) == std::string_view::npos;
 }
 
 // Where the pair of `key` starts, or npos. Pairs are the "&"-separated pieces of

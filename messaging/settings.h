@@ -10,10 +10,13 @@
 inline constexpr std::size_t kMaxSettingsLength = 999;
 
 // Value of `key`, or "" when the key is absent. A key matches only at the start
-// of the text or right after "&", so "date" never matches inside "update=".
+// of the text or right after "&", so "date" never matches inside "update=". A
+// key that is empty or holds "&", "=" or NUL can name no pair and matches nothing.
 std::string GetSetting(std::string_view settings, std::string_view key);
 
 // Replaces the pair of `key` by `pair` (already formatted, key included), or
 // appends "&pair" when the key is absent. Returns false, leaving `settings`
-// untouched, when the result would exceed kMaxSettingsLength.
+// untouched, when the result would exceed kMaxSettingsLength, or when `pair` is
+// not one pair of `key` (does not start with "key=", or holds "&" or NUL: a host
+// name typed as "x&nwk.bootproto=dhcp" must not become a second pair).
 bool ReplaceSetting(std::string& settings, std::string_view key, std::string_view pair);

@@ -8,9 +8,11 @@
 
 struct SettingDate {
     int year = 0, month = 0, day = 0;
+    bool operator==(const SettingDate&) const = default;
 };
 struct SettingTime {
     int hour = 0, minute = 0, second = 0;
+    bool operator==(const SettingTime&) const = default;
 };
 using Octets = std::array<std::uint8_t, 4>;
 

@@ -61,6 +61,7 @@ TEST(GetSetting, KeysThatCannotNameAPairFindNothing) {
     EXPECT_EQ(GetSetting("=v&a=1", ""), "");
     EXPECT_EQ(GetSetting("a&b=1", "a&b"), "");
     EXPECT_EQ(GetSetting("a=b=1", "a=b"), "");
+    EXPECT_EQ(GetSetting("a=1", "a\0"s), "");
 }
 
 TEST(ReplaceSetting, ReplacesOnlyThePairAndKeepsSeparators) {
