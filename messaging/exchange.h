@@ -1,0 +1,77 @@
+#pragma once
+// One request broadcast to the arrays and the replies collected for it, until
+// the window that waits sees its ending reply or the tick count runs out.
+// Sockets, the timer and message boxes come through ExchangeIo, so the rules
+// here run the same against Winsock and against a test double.
+#include "messaging/message.h"
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr unsigned FD_READ_EVENT = 1; // FD_READ of WSAAsyncSelect
+
+inline constexpr const char* kCreateSockText = "Failed to createsock!";
+inline constexpr const char* kCreateSockCaption = "createsock error";
+inline constexpr const char* kBindText = "Failed to bind CLIENT_PORT!\nError Code";
+inline constexpr const char* kBindCaption = "bind error";
+inline constexpr const char* kSelectText = "Fail to select";
+inline constexpr const char* kSelectCaption = "select error";
+inline constexpr const char* kEventErrorCaption = "CMarlowdeskUIDlg::OnPINGAsynch";
+
+class ExchangeIo {
+public:
+    virtual ~ExchangeIo() = default;
+
+    virtual void StartTimer() = 0; // restarts a running timer
+    virtual void StopTimer() = 0;
+
+    // The receive socket on CLIENT_PORT. Once created it stays the recorded
+    // socket until CloseReceiveSocket, even when binding or selecting fails.
+    virtual bool CreateReceiveSocket() = 0;
+    virtual bool BindReceiveSocket() = 0;
+    virtual bool SelectReceiveSocket() = 0; // readable => OnPINGAsynch
+    virtual void CloseReceiveSocket() = 0;
+    // One datagram from the receive socket; none when the read fails,
+    // also for a datagram longer than the message buffer.
+    virtual std::optional<std::string> ReceiveDatagram() = 0;
+
+    // A fresh socket, broadcast to 255.255.255.255:SERVER_PORT, closed again.
+    virtual bool Broadcast(std::string_view datagram) = 0;
+
+    // Every IPv4 address of this computer's host name, dotted decimal.
+    virtual std::vector<std::string> LocalAddresses() = 0;
+
+    virtual void ShowSocketError(const char* text, const char* caption) = 0;
+    virtual void ShowEventError(const std::string& text) = 0;
+};
+
+class Exchange {
+public:
+    explicit Exchange(ExchangeIo& io) : io_(io) {}
+
+    // Starts the timer, readies the receive socket, then sends. True when the
+    // request went out with a receive socket listening for the replies.
+    bool SendRequest(std::string_view request, unsigned tickLimit);
+
+    // Handler of the socket notification; gives only replies addressed to
+    // this computer.
+    std::optional<Reply> OnPINGAsynch(unsigned event, unsigned error);
+
+    // Counts one timer tick; call it after the progress step of the tick.
+    // True on the tick after the limit: the exchange has expired.
+    bool OnTick();
+
+    bool ReceiveSocketOpen() const { return receiveSocketOpen_; }
+    void CloseReceiveSocket();
+    void StopTimer() { io_.StopTimer(); }
+
+private:
+    bool OpenReceiveSocket();
+
+    ExchangeIo& io_;
+    unsigned tickCount_ = 0;
+    unsigned tickLimit_ = 0;
+    bool receiveSocketOpen_ = false;
+    std::vector<std::string> localAddresses_;
+};

@@ -1,0 +1,119 @@
+#include "messaging/winsock_io.h"
+#include "win/wnd.h"
+#include <ws2tcpip.h>
+
+namespace {
+
+// Room for the replies of a few hundred arrays that answer a search at once,
+// all queued between two timer ticks.
+constexpr int kReceiveBufferBytes = 1 << 20;
+
+} // namespace
+
+WinsockIo::~WinsockIo() {
+    CloseReceiveSocket();
+}
+
+HWND WinsockIo::Window() const {
+    return window_.GetSafeHwnd();
+}
+
+void WinsockIo::StartTimer() {
+    ::SetTimer(Window(), IDT_EXCHANGE, kTickPeriodMs, nullptr);
+}
+
+void WinsockIo::StopTimer() {
+    ::KillTimer(Window(), IDT_EXCHANGE);
+}
+
+bool WinsockIo::CreateReceiveSocket() {
+    receiveSocket_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (receiveSocket_ == INVALID_SOCKET) {
+        ::WSAGetLastError();
+        return false;
+    }
+    int size = kReceiveBufferBytes;
+    ::setsockopt(receiveSocket_, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size),
+                 sizeof size);
+    return true;
+}
+
+bool WinsockIo::BindReceiveSocket() {
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(CLIENT_PORT);
+    if (::bind(receiveSocket_, reinterpret_cast<const sockaddr*>(&local), sizeof local) ==
+        SOCKET_ERROR) {
+        ::WSAGetLastError();
+        return false;
+    }
+    return true;
+}
+
+bool WinsockIo::SelectReceiveSocket() {
+    if (::WSAAsyncSelect(receiveSocket_, Window(), WM_PING_ASYNCH, FD_READ) == SOCKET_ERROR) {
+        ::WSAGetLastError();
+        return false;
+    }
+    return true;
+}
+
+void WinsockIo::CloseReceiveSocket() {
+    if (receiveSocket_ == INVALID_SOCKET)
+        return;
+    ::closesocket(receiveSocket_);
+    receiveSocket_ = INVALID_SOCKET;
+}
+
+std::optional<std::string> WinsockIo::ReceiveDatagram() {
+    char buffer[kMessageBufferSize];
+    sockaddr_in from{};
+    int fromLength = sizeof from;
+    // A datagram longer than the buffer fails here (WSAEMSGSIZE) and is dropped.
+    const int received = ::recvfrom(receiveSocket_, buffer, sizeof buffer, 0,
+                                    reinterpret_cast<sockaddr*>(&from), &fromLength);
+    if (received == SOCKET_ERROR)
+        return std::nullopt;
+    return std::string(buffer, static_cast<std::size_t>(received));
+}
+
+bool WinsockIo::Broadcast(std::string_view datagram) {
+    const SOCKET sender = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (sender == INVALID_SOCKET)
+        return false;
+    BOOL on = TRUE;
+    ::setsockopt(sender, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+    to.sin_port = htons(SERVER_PORT);
+    const int sent = ::sendto(sender, datagram.data(), static_cast<int>(datagram.size()), 0,
+                              reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    ::closesocket(sender);
+    return sent != SOCKET_ERROR;
+}
+
+std::vector<std::string> WinsockIo::LocalAddresses() {
+    std::vector<std::string> addresses;
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) == SOCKET_ERROR)
+        return addresses;
+    const hostent* host = ::gethostbyname(name);
+    if (!host || host->h_addrtype != AF_INET || host->h_length != sizeof(in_addr))
+        return addresses;
+    for (char** entry = host->h_addr_list; *entry; ++entry) {
+        in_addr address;
+        memcpy(&address, *entry, sizeof address);
+        addresses.emplace_back(::inet_ntoa(address));
+    }
+    return addresses;
+}
+
+void WinsockIo::ShowSocketError(const char* text, const char* caption) {
+    ::MessageBoxA(Window(), text, caption, MB_OK);
+}
+
+void WinsockIo::ShowEventError(const std::string& text) {
+    ::MessageBoxA(Window(), text.c_str(), kEventErrorCaption, MB_SYSTEMMODAL);
+}

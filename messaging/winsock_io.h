@@ -1,0 +1,38 @@
+#pragma once
+// The exchange's sockets, timer and message boxes on Winsock and USER, for one
+// window: notifications and ticks arrive as that window's messages.
+#include "messaging/exchange.h"
+#include <winsock2.h>
+
+class CWnd;
+
+class WinsockIo : public ExchangeIo {
+public:
+    // The window may be created and destroyed many times while this object
+    // lives; its current handle is read at each call.
+    explicit WinsockIo(CWnd& window) : window_(window) {}
+    ~WinsockIo() override;
+    WinsockIo(const WinsockIo&) = delete;
+    WinsockIo& operator=(const WinsockIo&) = delete;
+
+    void StartTimer() override;
+    void StopTimer() override;
+    bool CreateReceiveSocket() override;
+    bool BindReceiveSocket() override;
+    bool SelectReceiveSocket() override;
+    void CloseReceiveSocket() override;
+    std::optional<std::string> ReceiveDatagram() override;
+    bool Broadcast(std::string_view datagram) override;
+    std::vector<std::string> LocalAddresses() override;
+    void ShowSocketError(const char* text, const char* caption) override;
+    void ShowEventError(const std::string& text) override;
+
+protected:
+    SOCKET ReceiveSocket() const { return receiveSocket_; }
+
+private:
+    HWND Window() const;
+
+    CWnd& window_;
+    SOCKET receiveSocket_ = INVALID_SOCKET;
+};

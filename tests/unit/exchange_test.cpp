@@ -1,0 +1,240 @@
+#include "messaging/exchange.h"
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records every call in order and plays back scripted results.
+class FakeIo : public ExchangeIo {
+public:
+    bool createOk = true, bindOk = true, selectOk = true, sendOk = true;
+    std::vector<std::string> addresses{"10.77.0.1", "192.168.5.9"};
+    std::deque<std::optional<std::string>> incoming;
+    std::vector<std::string> calls;
+    std::vector<std::string> sent;
+    std::vector<std::string> boxes;
+    int openSockets = 0;
+
+    void StartTimer() override { calls.push_back("StartTimer"); }
+    void StopTimer() override { calls.push_back("StopTimer"); }
+    bool CreateReceiveSocket() override {
+        calls.push_back("Create");
+        openSockets += createOk;
+        return createOk;
+    }
+    bool BindReceiveSocket() override {
+        calls.push_back("Bind");
+        return bindOk;
+    }
+    bool SelectReceiveSocket() override {
+        calls.push_back("Select");
+        return selectOk;
+    }
+    void CloseReceiveSocket() override {
+        calls.push_back("Close");
+        --openSockets;
+    }
+    std::optional<std::string> ReceiveDatagram() override {
+        calls.push_back("Receive");
+        if (incoming.empty())
+            return std::nullopt;
+        auto datagram = incoming.front();
+        incoming.pop_front();
+        return datagram;
+    }
+    bool Broadcast(std::string_view datagram) override {
+        calls.push_back("Broadcast");
+        sent.emplace_back(datagram);
+        return sendOk;
+    }
+    std::vector<std::string> LocalAddresses() override { return addresses; }
+    void ShowSocketError(const char* text, const char* caption) override {
+        boxes.push_back(std::string(caption) + "|" + text);
+    }
+    void ShowEventError(const std::string& text) override { boxes.push_back(text); }
+};
+
+std::string ReplyFor(std::string_view address, std::string_view word,
+                     std::string_view payload = "") {
+    return BuildRequest(address, word, payload);
+}
+
+const std::string kVerify = BuildRequest("10.77.0.2", "VERIFY", "passwd=admin");
+
+class ExchangeTest : public ::testing::Test {
+protected:
+    FakeIo io;
+    Exchange exchange{io};
+
+    // What a window's timer handler does: the progress step (which may
+    // dispatch a waiting notification) first, then the count.
+    bool Tick(const std::function<void()>& duringStep = {}) {
+        if (duringStep)
+            duringStep();
+        return exchange.OnTick();
+    }
+};
+
+TEST_F(ExchangeTest, ReceiveSocketIsReadyBeforeTheRequestGoesOut) {
+    EXPECT_TRUE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(io.calls,
+              (std::vector<std::string>{"StartTimer", "Create", "Bind", "Select", "Broadcast"}));
+    EXPECT_EQ(io.sent, std::vector<std::string>{kVerify});
+    EXPECT_TRUE(exchange.ReceiveSocketOpen());
+    EXPECT_TRUE(io.boxes.empty());
+}
+
+TEST_F(ExchangeTest, ExpiresExactlyOnTheTickAfterTheLimit) {
+    exchange.SendRequest(std::string(SEARCH_PROBE), SEARCH_TICK_LIMIT);
+    for (unsigned i = 1; i <= SEARCH_TICK_LIMIT; ++i)
+        ASSERT_FALSE(Tick()) << "tick " << i;
+    EXPECT_TRUE(Tick());
+
+    // A new exchange counts from zero again.
+    exchange.CloseReceiveSocket();
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    for (unsigned i = 1; i <= VERIFY_TICK_LIMIT; ++i)
+        ASSERT_FALSE(Tick()) << "tick " << i;
+    EXPECT_TRUE(Tick());
+}
+
+TEST_F(ExchangeTest, ReplyHandledInsideTheStepClosesTheSocketBeforeTheCount) {
+    exchange.SendRequest(kVerify, 2);
+    EXPECT_FALSE(Tick());
+    EXPECT_FALSE(Tick());
+    io.incoming.push_back(ReplyFor("10.77.0.1", "VERIFYOK"));
+    std::optional<Reply> reply;
+    // The last tick: the reply arrives during the step and ends the exchange
+    // the way the password window does, then the count sees the expiry.
+    EXPECT_TRUE(Tick([&] {
+        reply = exchange.OnPINGAsynch(FD_READ_EVENT, 0);
+        ASSERT_TRUE(reply);
+        exchange.StopTimer();
+        exchange.CloseReceiveSocket();
+    }));
+    EXPECT_EQ(reply->command, "VERIFYOK");
+    EXPECT_FALSE(exchange.ReceiveSocketOpen()); // so expiry reports no missing array
+    EXPECT_EQ(io.openSockets, 0);
+}
+
+TEST_F(ExchangeTest, RepliesAreOnlyThoseAddressedToAnyOwnAddress) {
+    exchange.SendRequest(std::string(SEARCH_PROBE), SEARCH_TICK_LIMIT);
+    io.incoming = {
+        ReplyFor("10.77.0.1", "GETOK", "sys.hostname=a"),
+        ReplyFor("192.168.5.9", "GETOK", "sys.hostname=b"), // second own address
+        ReplyFor("10.77.0.99", "GETOK", "sys.hostname=c"),  // another computer
+        ReplyFor("010.77.0.1", "GETOK", "sys.hostname=d"),  // same number, other text
+        std::string("10.77.0.1"),                           // no command word
+    };
+    auto first = exchange.OnPINGAsynch(FD_READ_EVENT, 0);
+    auto second = exchange.OnPINGAsynch(FD_READ_EVENT, 0);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->payload, "sys.hostname=a");
+    EXPECT_EQ(second->payload, "sys.hostname=b");
+    EXPECT_FALSE(exchange.OnPINGAsynch(FD_READ_EVENT, 0));
+    EXPECT_FALSE(exchange.OnPINGAsynch(FD_READ_EVENT, 0));
+    auto wordless = exchange.OnPINGAsynch(FD_READ_EVENT, 0);
+    ASSERT_TRUE(wordless); // addressed to us: the window decides what a blank word means
+    EXPECT_EQ(wordless->command, "");
+}
+
+TEST_F(ExchangeTest, NoOwnAddressAcceptsNothing) {
+    io.addresses.clear();
+    exchange.SendRequest(std::string(SEARCH_PROBE), SEARCH_TICK_LIMIT);
+    io.incoming.push_back(ReplyFor("10.77.0.1", "GETOK", "x=1"));
+    EXPECT_FALSE(exchange.OnPINGAsynch(FD_READ_EVENT, 0));
+}
+
+TEST_F(ExchangeTest, NotificationsOtherThanReadAndFailedReadsAreIgnored) {
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    io.incoming.push_back(ReplyFor("10.77.0.1", "VERIFYOK"));
+    io.calls.clear();
+    EXPECT_FALSE(exchange.OnPINGAsynch(32 /* FD_CLOSE */, 0));
+    EXPECT_TRUE(io.calls.empty()) << "nothing read for a non-read event";
+    EXPECT_EQ(io.incoming.size(), 1u);
+
+    io.incoming.push_front(std::nullopt); // recvfrom failed, e.g. datagram too long
+    EXPECT_FALSE(exchange.OnPINGAsynch(FD_READ_EVENT, 0));
+    EXPECT_TRUE(io.boxes.empty()) << "a failed read shows nothing";
+    EXPECT_TRUE(exchange.OnPINGAsynch(FD_READ_EVENT, 0)) << "the next datagram still counts";
+}
+
+TEST_F(ExchangeTest, ErrorWordIsShownAndTheReadStillHappens) {
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    io.incoming.push_back(ReplyFor("10.77.0.1", "VERIFYFAIL"));
+    auto reply = exchange.OnPINGAsynch(FD_READ_EVENT, 10054);
+    EXPECT_EQ(io.boxes, std::vector<std::string>{"WSAAsynch Event # 1, Error: 10054"});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->command, "VERIFYFAIL");
+
+    EXPECT_FALSE(exchange.OnPINGAsynch(32, 4294967295u));
+    EXPECT_EQ(io.boxes.back(), "WSAAsynch Event # 32, Error: 4294967295");
+}
+
+TEST_F(ExchangeTest, LateNotificationAfterTheSocketClosedReadsNothing) {
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    exchange.CloseReceiveSocket();
+    io.incoming.push_back(ReplyFor("10.77.0.1", "VERIFYOK"));
+    io.calls.clear();
+    EXPECT_FALSE(exchange.OnPINGAsynch(FD_READ_EVENT, 0));
+    EXPECT_TRUE(io.calls.empty());
+}
+
+TEST_F(ExchangeTest, CreateFailureLeavesNoSocketButStillSends) {
+    io.createOk = false;
+    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(io.boxes, std::vector<std::string>{"createsock error|Failed to createsock!"});
+    EXPECT_EQ(io.calls, (std::vector<std::string>{"StartTimer", "Create", "Broadcast"}));
+    EXPECT_FALSE(exchange.ReceiveSocketOpen());
+}
+
+TEST_F(ExchangeTest, BindOrSelectFailureKeepsTheSocketOpenAndStillSends) {
+    io.bindOk = false;
+    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(io.boxes,
+              std::vector<std::string>{"bind error|Failed to bind CLIENT_PORT!\nError Code"});
+    EXPECT_EQ(io.calls, (std::vector<std::string>{"StartTimer", "Create", "Bind", "Broadcast"}));
+    EXPECT_TRUE(exchange.ReceiveSocketOpen()); // expiry then reports the missing array
+    exchange.CloseReceiveSocket();
+
+    io = FakeIo{};
+    io.selectOk = false;
+    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(io.boxes, std::vector<std::string>{"select error|Fail to select"});
+    EXPECT_EQ(io.sent.size(), 1u);
+    EXPECT_TRUE(exchange.ReceiveSocketOpen());
+    for (unsigned i = 0; i < VERIFY_TICK_LIMIT; ++i)
+        Tick();
+    EXPECT_TRUE(Tick());
+    EXPECT_TRUE(exchange.ReceiveSocketOpen());
+}
+
+TEST_F(ExchangeTest, SendFailureClosesTheReceiveSocketAgain) {
+    io.sendOk = false;
+    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_FALSE(exchange.ReceiveSocketOpen());
+    EXPECT_EQ(io.openSockets, 0);
+    EXPECT_TRUE(io.boxes.empty()) << "a failed send shows no message";
+    EXPECT_EQ(io.calls.back(), "Close");
+    EXPECT_EQ(io.calls.front(), "StartTimer") << "the exchange still ends by expiry";
+}
+
+TEST_F(ExchangeTest, RefusedRequestIsNotSentAndEndsLikeAFailedSend) {
+    const std::string tooLong = BuildRequest("10.77.0.2", "SET", std::string(1000, 'x'));
+    EXPECT_FALSE(exchange.SendRequest(tooLong, SAVE_TICK_LIMIT));
+    EXPECT_TRUE(io.sent.empty());
+    EXPECT_FALSE(exchange.ReceiveSocketOpen());
+}
+
+TEST_F(ExchangeTest, ASecondRequestDoesNotLeakTheFirstSocket) {
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    EXPECT_EQ(io.openSockets, 1);
+    EXPECT_TRUE(io.boxes.empty());
+    exchange.CloseReceiveSocket();
+    exchange.CloseReceiveSocket();
+    EXPECT_EQ(io.openSockets, 0) << "closing twice closes once";
+}
+
+} // namespace
