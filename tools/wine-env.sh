@@ -89,31 +89,47 @@ q6_start_display() {
 }
 
 # Chinese texts must render in every face the dialogs ask for, and the page
-# font, Comic Sans MS, is not free: a look-alike stands in for it.
+# font, Comic Sans MS, is not free: a look-alike stands in for it. Wine looks
+# up the links of an OpenType face by its full name ("Comic Neue Regular"),
+# so those names are linked as well as the family.
 q6_configure_fonts() {
   local nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
   local cjk='wqy-microhei.ttc,WenQuanYi Micro Hei'
   local face
-  wine reg add "$nt\\FontSubstitutes" /v "Comic Sans MS" /d "Comic Neue" /f >/dev/null
+  wine reg add "$nt\\FontSubstitutes" /v "Comic Sans MS" /d "Comic Neue" /f >/dev/null || return 1
   for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Comic Sans MS" "Comic Neue" \
+    "Comic Neue Regular" "Comic Neue Bold" "Comic Neue Italic" "Comic Neue Bold Italic" \
     "System" "Arial" "Microsoft Sans Serif" "Segoe UI" "Times New Roman" "SimSun" \
-    "MS Sans Serif" "Courier New" "Lucida Sans Unicode"; do
-    wine reg add "$nt\\FontLink\\SystemLink" /v "$face" /t REG_MULTI_SZ /d "$cjk" /f >/dev/null
+    "MS Sans Serif" "Courier New" "Lucida Sans Unicode" "DejaVu Sans" "DejaVu Serif"; do
+    wine reg add "$nt\\FontLink\\SystemLink" /v "$face" /t REG_MULTI_SZ /d "$cjk" /f >/dev/null ||
+      return 1
   done
   # "System" is a bitmap font without Chinese glyphs, and font linking does
   # not reach bitmap fonts, so it is replaced outright.
-  wine reg add "$nt\\FontSubstitutes" /v "System" /d "WenQuanYi Micro Hei" /f >/dev/null
+  wine reg add "$nt\\FontSubstitutes" /v "System" /d "WenQuanYi Micro Hei" /f >/dev/null || return 1
+  # Wine draws the window frames itself, so captions show also on a virtual
+  # display that has no window manager.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 }
 
-q6_create_prefix() {
-  [ -f "$WINEPREFIX/.q6-ready" ] && return 0
+# Runs in a subshell so that the lock taken for the set-up is given back when
+# it is done: a script that sources this file and then calls wine-run.sh must
+# not hold the lock that wine-run.sh waits for. The marker names the version
+# of the set-up, so that an older prefix is brought up to date.
+q6_create_prefix() (
+  marker="$WINEPREFIX/.q6-setup-2"
+  [ -f "$marker" ] && exit 0
   q6_wine_lock
-  [ -f "$WINEPREFIX/.q6-ready" ] && return 0
-  echo "wine-env: creating Wine prefix $WINEPREFIX" >&2
+  [ -f "$marker" ] && exit 0
+  echo "wine-env: setting up Wine prefix $WINEPREFIX" >&2
   export -f q6_configure_fonts
-  q6_in_netns bash -c 'wineboot -i >/dev/null 2>&1 && wineserver -w && q6_configure_fonts' || return 1
-  touch "$WINEPREFIX/.q6-ready"
-}
+  q6_in_netns bash -c '
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      wineboot -i >/dev/null 2>&1 && wineserver -w || exit 1
+    fi
+    q6_configure_fonts' || exit 1
+  touch "$marker"
+)
 
 q6_start_display || return 1
 q6_create_prefix || return 1
