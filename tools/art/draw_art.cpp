@@ -16,6 +16,9 @@ const Rgb kTeal{0, 128, 128};
 const Rgb kOrange{255, 128, 0};
 const Rgb kWhite{255, 255, 255};
 const Rgb kBlack{0, 0, 0};
+// The rack keeps clear of the right edge: where the dialog font is narrower
+// than Comic Sans MS the dialog, and with it the picture, is cut short there.
+constexpr double kRackLeft = 298;
 
 double SegmentDistance(double x, double y, double x0, double y0, double x1, double y1) {
     const double dx = x1 - x0, dy = y1 - y0;
@@ -44,7 +47,8 @@ void Backdrop(Canvas& c) {
             const double t = 0.6 * x / c.Width() + 0.4 * y / c.Height();
             Rgb colour = Mix(kNavy, kTeal, t);
             // A soft light behind the rack.
-            const double d2 = std::pow((x - 410.0) / 150, 2) + std::pow((y - 120.0) / 120, 2);
+            const double d2 =
+                std::pow((x - kRackLeft - 72) / 150, 2) + std::pow((y - 120.0) / 120, 2);
             colour = Mix(colour, Rgb{90, 190, 190}, 0.35 * std::exp(-d2 * 1.5));
             c.At(x, y) = colour;
         }
@@ -52,10 +56,10 @@ void Backdrop(Canvas& c) {
 }
 
 void ArrayUnit(Canvas& c, double top, int unit) {
-    c.FillRoundRect(350, top, 470, top + 42, 3, Rgb{58, 64, 78});
-    c.FillRect(350, top, 470, top + 2, Rgb{110, 118, 134});
+    c.FillRoundRect(kRackLeft + 12, top, kRackLeft + 132, top + 42, 3, Rgb{58, 64, 78});
+    c.FillRect(kRackLeft + 12, top, kRackLeft + 132, top + 2, Rgb{110, 118, 134});
     for (int bay = 0; bay < 6; ++bay) {
-        const double left = 355 + bay * 18;
+        const double left = kRackLeft + 17 + bay * 18;
         c.FillRoundRect(left, top + 5, left + 15, top + 37, 2, Rgb{92, 100, 116});
         c.FillRect(left + 2, top + 10, left + 13, top + 12, Rgb{40, 44, 54});
         c.FillRect(left + 2, top + 15, left + 13, top + 17, Rgb{40, 44, 54});
@@ -63,15 +67,15 @@ void ArrayUnit(Canvas& c, double top, int unit) {
         const Rgb led = (bay == (unit * 2 + 1) % 6) ? Rgb{255, 160, 20} : Rgb{70, 230, 100};
         c.FillEllipse(left + 7.5, top + 30, 2.2, 2.2, led);
     }
-    c.FillEllipse(465, top + 21, 2.5, 2.5, Rgb{90, 170, 255});
+    c.FillEllipse(kRackLeft + 127, top + 21, 2.5, 2.5, Rgb{90, 170, 255});
 }
 
 void Rack(Canvas& c) {
-    c.FillEllipse(410, 242, 92, 9, kBlack, 0.4);
-    c.FillRoundRect(338, 26, 482, 240, 7, Rgb{78, 84, 98});
-    c.FillRoundRect(342, 30, 478, 236, 5, Rgb{30, 34, 42});
+    c.FillEllipse(kRackLeft + 72, 242, 92, 9, kBlack, 0.4);
+    c.FillRoundRect(kRackLeft, 26, kRackLeft + 144, 240, 7, Rgb{78, 84, 98});
+    c.FillRoundRect(kRackLeft + 4, 30, kRackLeft + 140, 236, 5, Rgb{30, 34, 42});
     for (int slot = 0; slot < 12; ++slot)
-        c.FillRect(356 + slot * 9, 34, 361 + slot * 9, 38, Rgb{70, 76, 90});
+        c.FillRect(kRackLeft + 18 + slot * 9, 34, kRackLeft + 23 + slot * 9, 38, Rgb{70, 76, 90});
     for (int unit = 0; unit < 4; ++unit)
         ArrayUnit(c, 44 + unit * 47, unit);
 }
