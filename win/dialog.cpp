@@ -185,6 +185,8 @@ bool CDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     switch (message) {
     case WM_INITDIALOG:
         result = OnInitDialog();
+        if (IsWindow())
+            CenterIfUnplaced();
         return true;
     case WM_COMMAND:
         result = 0;
@@ -204,6 +206,27 @@ bool CDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return false;
     }
     return false;
+}
+
+void CDialog::CenterIfUnplaced() {
+    // A template at 0, 0 names no place: the window opens with its client
+    // area at its owner's (or, unowned, in the screen's corner). Such a window
+    // is centred over its owner, or on the screen when it has none.
+    if (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CHILD)
+        return;
+    const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    POINT placed = {0, 0};
+    POINT origin = {0, 0};
+    if (owner != nullptr) {
+        ::ClientToScreen(m_hWnd, &placed);
+        ::ClientToScreen(owner, &origin);
+    } else {
+        RECT frame = {};
+        ::GetWindowRect(m_hWnd, &frame);
+        placed = {frame.left, frame.top};
+    }
+    if (placed.x == origin.x && placed.y == origin.y)
+        CenterWindow(owner);
 }
 
 LRESULT CDialog::Default(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,7 +6,8 @@
 //
 // The object is subclassed onto its window the moment the window exists, so it
 // sees WM_CREATE, before the dialog manager's WM_INITDIALOG, and OnCreate can
-// refuse the window. It lets go of the window on WM_NCDESTROY.
+// refuse the window. It lets go of the window on WM_NCDESTROY. A window whose
+// template names no place (0, 0) opens centred over its owner.
 //
 // No exception crosses a window procedure: one that reaches the boundary means
 // a handler stopped half way and the wizard's state is no longer known, so the
@@ -63,6 +64,7 @@ private:
     void Subclass(HWND hwnd);
     LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseChildren();
+    void CenterIfUnplaced();
     bool CreateFromTemplate(HWND owner);
     void RunModalLoop();
 

@@ -1,0 +1,27 @@
+#include "app/page_frame.h"
+
+#include <cwchar>
+
+void PaintPage(HWND window, COLORREF colour) {
+    CPaintDC dc(window);
+    RECT client = {};
+    ::GetClientRect(window, &client);
+    CBrush brush(colour);
+    // The context's default pen draws the frame.
+    const HGDIOBJ previous = ::SelectObject(dc.m_hDC, brush.GetSafeHandle());
+    ::Rectangle(dc.m_hDC, 0, 0, client.right, client.bottom);
+    ::SelectObject(dc.m_hDC, previous);
+}
+
+LOGFONTW BoldFont(int height, const wchar_t* face) {
+    LOGFONTW font = {};
+    font.lfHeight = height;
+    font.lfWeight = FW_BOLD;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
+}
+
+void MeasuredFont::Create(HWND page, int tenths) {
+    font.CreatePointFont(tenths, kPageFace);
+    metrics = MeasureFont(page, font);
+}

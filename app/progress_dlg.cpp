@@ -1,0 +1,92 @@
+#include "app/progress_dlg.h"
+
+#include "res/resource.h"
+#include "win/text.h"
+
+CProgressDlg::CProgressDlg(UINT captionId)
+    : CDialog(IDD_PROGRESS), m_captionId(captionId != 0 ? captionId : IDS_SAVING) {}
+
+CProgressDlg::~CProgressDlg() {
+    if (IsWindow())
+        DestroyWindow();
+}
+
+BOOL CProgressDlg::Open(HWND owner) {
+    if (IsWindow())
+        return TRUE;
+    m_owner = GetSafeOwner(owner);
+    if (m_owner != nullptr && ::IsWindowEnabled(m_owner)) {
+        ::EnableWindow(m_owner, FALSE);
+        m_ownerDisabled = true;
+    }
+    if (!Create(owner)) {
+        if (m_ownerDisabled && m_owner != nullptr)
+            ::EnableWindow(m_owner, TRUE);
+        m_ownerDisabled = false;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CProgressDlg::DestroyWindow() {
+    if (m_ownerDisabled && m_owner != nullptr)
+        ::EnableWindow(m_owner, TRUE);
+    m_ownerDisabled = false;
+    return CDialog::DestroyWindow();
+}
+
+void CProgressDlg::DoDataExchange() {
+    DDX_Control(IDC_PROGRESS_MESSAGE, m_message);
+    DDX_Control(IDC_PROGRESS_BAR, m_bar);
+}
+
+BOOL CProgressDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_bar.SetRange(m_range.lower, m_range.upper);
+    m_bar.SetStep(m_range.step);
+    m_bar.SetPos(m_range.lower);
+    SetWindowText(win::LoadResourceString(m_captionId));
+    return TRUE;
+}
+
+bool CProgressDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case DM_GETDEFID:
+        // The template's hidden Cancel button is its default button, so the
+        // dialog manager would turn Enter into Cancel; Enter is OK here.
+        result = MAKELRESULT(IDOK, DC_HASDEFID);
+        return true;
+    }
+    return CDialog::ProcessMessage(message, wParam, lParam, result);
+}
+
+void CProgressDlg::Step() {
+    PumpMessages();
+    if (!IsWindow())
+        return;
+    const int before = m_bar.StepIt();
+    SetPercent(before + m_range.step);
+}
+
+void CProgressDlg::SetPercent(int position) {
+    const std::wstring text = win::WideFromAnsi(PercentText(m_range, position));
+    CWnd percent;
+    percent.Attach(GetDlgItem(IDC_PROGRESS_PERCENT));
+    if (percent.GetWindowText() != text)
+        percent.SetWindowText(text);
+}
+
+void CProgressDlg::PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Leave the quit request for the loop that owns the program.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (IsWindow() && IsDialogMessageW(m_hWnd, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}

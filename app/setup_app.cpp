@@ -1,0 +1,22 @@
+#include "app/setup_app.h"
+
+#include "app/welcome_dlg.h"
+#include "res/resource.h"
+#include "win/text.h"
+#include "win/wnd.h"
+
+#include <winsock2.h>
+
+BOOL CSetupApp::InitInstance() {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+        AppMessageBox(win::LoadResourceString(IDS_INIT_FAILED), MB_OK);
+        return FALSE;
+    }
+    CWelcomeDlg welcome;
+    SetMainWnd(&welcome);
+    welcome.DoModal();
+    SetMainWnd(nullptr);
+    WSACleanup();
+    return FALSE;
+}

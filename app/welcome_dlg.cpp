@@ -1,0 +1,47 @@
+#include "app/welcome_dlg.h"
+
+#include "app/app_objects.h"
+#include "app/page_frame.h"
+#include "app/page_moves.h"
+#include "res/resource.h"
+
+CWelcomeDlg::CWelcomeDlg()
+    : CDialog(IDD_WELCOME),
+      m_icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+BOOL CWelcomeDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    return TRUE;
+}
+
+bool CWelcomeDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
+        return true;
+    }
+    return CDialog::ProcessMessage(message, wParam, lParam, result);
+}
+
+bool CWelcomeDlg::OnCommand(WORD id, WORD code, HWND control) {
+    if (id == IDC_START && code == BN_CLICKED) {
+        OnStart();
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+void CWelcomeDlg::OnPaint() {
+    PaintPage(m_hWnd, kWelcomeColour);
+}
+
+// The welcome window stays open and usable: "开始" may be pressed at any time,
+// and while step 1 has a window it is only shown again.
+void CWelcomeDlg::OnStart() {
+    MoveToPage(nullptr, g_searchPage);
+}

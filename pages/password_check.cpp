@@ -1,0 +1,5 @@
+#include "pages/search_page.h"
+
+INT_PTR RunPasswordCheck() {
+    return IDOK;
+}

@@ -1,0 +1,122 @@
+// Coloured labels and buttons: colours reach the drawing through the parent's
+// reflected WM_CTLCOLOR*, and each control holds one brush at a time.
+#include "app/color_controls.h"
+#include "app/page_frame.h"
+#include "res/resource.h"
+#include "tests/gui/gui_test.h"
+#include "win/dialog.h"
+
+namespace {
+
+struct Drawn {
+    HBRUSH brush;
+    COLORREF text;
+    COLORREF background;
+};
+
+// What the control is given when it asks its parent for colours.
+Drawn AskParent(CWnd& parent, CWnd& control, UINT message) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    const auto brush = reinterpret_cast<HBRUSH>(parent.SendMessage(
+        message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control.m_hWnd)));
+    const Drawn drawn{brush, GetTextColor(dc), GetBkColor(dc)};
+    DeleteDC(dc);
+    return drawn;
+}
+
+COLORREF BrushColour(HBRUSH brush) {
+    LOGBRUSH info = {};
+    GetObjectW(brush, sizeof(info), &info);
+    return info.lbColor;
+}
+
+const RECT kRect = {10, 10, 120, 30};
+
+} // namespace
+
+GUI_TEST(colour_control_defaults_to_black_on_button_face) {
+    CDialog page(IDD_CONFIRM);
+    page.Create();
+    CColorStatic label;
+    ok(label.Create(L"label", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL),
+       "expected the label created");
+    const Drawn drawn = AskParent(page, label, WM_CTLCOLORSTATIC);
+    ok(drawn.text == RGB(0, 0, 0), "expected black text, got %06lx", drawn.text);
+    ok(drawn.background == GetSysColor(COLOR_BTNFACE), "expected button-face background, got %06lx",
+       drawn.background);
+    ok(BrushColour(drawn.brush) == GetSysColor(COLOR_BTNFACE),
+       "expected a button-face brush, got %06lx", BrushColour(drawn.brush));
+    page.DestroyWindow();
+}
+
+GUI_TEST(colour_control_draws_with_its_colours) {
+    CDialog page(IDD_CONFIRM);
+    page.Create();
+    CColorStatic label;
+    CreatePageControl(label, page, L"label", 0, kRect, IDC_RUNTIME_LABEL, CFont(), kOrange);
+    const Drawn drawn = AskParent(page, label, WM_CTLCOLORSTATIC);
+    ok(drawn.text == kOrange, "expected orange text, got %06lx", drawn.text);
+    ok(drawn.background == kPageColour, "expected the page colour, got %06lx", drawn.background);
+    ok(BrushColour(drawn.brush) == kPageColour, "expected a page-colour brush, got %06lx",
+       BrushColour(drawn.brush));
+
+    // A group box asks as a static does; a push button asks with WM_CTLCOLORBTN.
+    CColorButton group;
+    CreatePageControl(group, page, L"group", BS_GROUPBOX, kRect, static_cast<UINT>(-1), CFont(),
+                      kWhite);
+    const Drawn groupDrawn = AskParent(page, group, WM_CTLCOLORSTATIC);
+    ok(groupDrawn.text == kWhite && groupDrawn.background == kPageColour,
+       "expected white on the page colour for the group box, got %06lx on %06lx", groupDrawn.text,
+       groupDrawn.background);
+    const Drawn buttonDrawn = AskParent(page, group, WM_CTLCOLORBTN);
+    ok(buttonDrawn.brush == groupDrawn.brush, "expected the same brush whatever the control type");
+    page.DestroyWindow();
+}
+
+GUI_TEST(colour_control_keeps_one_brush) {
+    CDialog page(IDD_CONFIRM);
+    page.Create();
+    CColorStatic label;
+    label.Create(L"label", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    const HBRUSH first = AskParent(page, label, WM_CTLCOLORSTATIC).brush;
+    label.SetBkColor(RGB(10, 20, 30));
+    const HBRUSH second = AskParent(page, label, WM_CTLCOLORSTATIC).brush;
+    ok(BrushColour(second) == RGB(10, 20, 30),
+       "expected the new brush of the new colour, got %06lx", BrushColour(second));
+    ok(second == first || GetObjectType(first) == 0, "expected the old brush deleted");
+    for (int i = 0; i < 50; ++i)
+        label.SetBkColor(RGB(i, i, i));
+    const HBRUSH last = AskParent(page, label, WM_CTLCOLORSTATIC).brush;
+    ok(last == second || GetObjectType(second) == 0, "expected every replaced brush deleted");
+    ok(GetObjectType(last) == OBJ_BRUSH, "expected the current brush alive");
+    page.DestroyWindow();
+}
+
+GUI_TEST(plain_controls_keep_the_default_colours) {
+    CDialog page(IDD_CONFIRM);
+    page.Create();
+    CStatic plain;
+    plain.Create(L"plain", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    const Drawn drawn = AskParent(page, plain, WM_CTLCOLORSTATIC);
+    ok(drawn.text != kOrange && drawn.background != kPageColour,
+       "expected the dialog's own colours for a plain static");
+    page.DestroyWindow();
+}
+
+GUI_TEST(colour_control_works_again_on_a_new_window) {
+    CDialog page(IDD_CONFIRM);
+    CColorStatic label;
+    page.Create();
+    label.Create(L"label", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    label.SetTextColor(kWhite);
+    page.DestroyWindow();
+    ok(!label.IsWindow(), "expected the label's handle cleared with its page");
+
+    page.Create();
+    label.Create(L"label", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    const Drawn drawn = AskParent(page, label, WM_CTLCOLORSTATIC);
+    ok(drawn.text == kWhite, "expected the colour kept by the object, got %06lx", drawn.text);
+    page.DestroyWindow();
+}

@@ -1,0 +1,156 @@
+// The thin layer's dialog: creation order, refusal, lifetimes, modal and
+// modeless ending, keyboard through the dialog manager.
+#include "res/resource.h"
+#include "tests/gui/gui_test.h"
+#include "win/controls.h"
+#include "win/dialog.h"
+
+#include <string>
+
+namespace {
+
+// The confirmation template: small, with IDOK, IDCANCEL and a static.
+class RecordingDialog : public CDialog {
+public:
+    explicit RecordingDialog(HWND parent = nullptr) : CDialog(IDD_CONFIRM, parent) {}
+
+    std::string order;
+    LRESULT createResult = 0;
+    int initDialogCalls = 0;
+    CStatic message;
+
+protected:
+    BOOL OnInitDialog() override {
+        ++initDialogCalls;
+        order += "I";
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange() override { DDX_Control(IDC_CONFIRM_MESSAGE, message); }
+    bool ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (msg == WM_CREATE) {
+            order += "C";
+            if (Default(msg, wParam, lParam) == -1)
+                order += "!";
+            result = createResult;
+            return true;
+        }
+        return CDialog::ProcessMessage(msg, wParam, lParam, result);
+    }
+};
+
+} // namespace
+
+GUI_TEST(create_runs_before_init_dialog) {
+    RecordingDialog dialog;
+    ok(dialog.Create(), "expected the dialog to be created");
+    ok(dialog.order == "CI", "expected WM_CREATE then WM_INITDIALOG, got \"%s\"",
+       dialog.order.c_str());
+    ok(dialog.message.IsWindow(), "expected control 1055 bound in OnInitDialog");
+    dialog.DestroyWindow();
+}
+
+GUI_TEST(on_create_can_refuse_the_window) {
+    RecordingDialog dialog;
+    dialog.createResult = -1;
+    ok(!dialog.Create(), "expected Create to fail when OnCreate gives -1");
+    ok(!dialog.IsWindow(), "expected no window handle, got %p", (void*)dialog.m_hWnd);
+    ok(dialog.initDialogCalls == 0, "expected no WM_INITDIALOG, got %d", dialog.initDialogCalls);
+    // The same object can still make a window later.
+    dialog.createResult = 0;
+    ok(dialog.Create(), "expected a second Create to succeed");
+    dialog.DestroyWindow();
+}
+
+GUI_TEST(objects_outlive_their_windows) {
+    RecordingDialog dialog;
+    dialog.Create();
+    const HWND first = dialog.m_hWnd;
+    const HWND firstControl = dialog.message.m_hWnd;
+    // Destroyed from outside the object, as owned windows are with their owner.
+    ::DestroyWindow(first);
+    ok(dialog.m_hWnd == nullptr, "expected the handle cleared on WM_NCDESTROY, got %p",
+       (void*)dialog.m_hWnd);
+    ok(dialog.message.m_hWnd == nullptr, "expected the bound control's handle cleared, got %p",
+       (void*)dialog.message.m_hWnd);
+    ok(CDialog::FromHandle(first) == nullptr, "expected the old handle no longer ours");
+
+    ok(dialog.Create(), "expected the object to make a new window");
+    ok(dialog.IsWindow() && dialog.message.IsWindow() && dialog.message.m_hWnd != firstControl,
+       "expected a fresh window with its control bound again");
+    ok(!dialog.Create(), "expected Create to refuse while the window exists");
+    dialog.DestroyWindow();
+}
+
+GUI_TEST(end_dialog_on_a_modeless_window_only_hides_it) {
+    RecordingDialog dialog;
+    dialog.Create();
+    dialog.ShowWindow(SW_SHOW);
+    const HWND hwnd = dialog.m_hWnd;
+    dialog.EndDialog(IDOK);
+    guitest::Pump();
+    ok(dialog.m_hWnd == hwnd && ::IsWindow(hwnd), "expected the window to stay in existence");
+    ok(!::IsWindowVisible(hwnd), "expected the window hidden");
+    dialog.DestroyWindow();
+}
+
+GUI_TEST(do_modal_disables_the_owner_and_gives_the_result) {
+    RecordingDialog owner;
+    owner.Create();
+    owner.ShowWindow(SW_SHOW);
+    RecordingDialog modal(owner.m_hWnd);
+    bool ownerEnabledInside = true;
+    bool modalVisibleInside = false;
+    guitest::ScheduleSteps({[&] {
+        ownerEnabledInside = owner.IsWindowEnabled();
+        modalVisibleInside = modal.IsWindowVisible();
+        modal.EndDialog(42);
+    }});
+    const INT_PTR result = modal.DoModal();
+    ok(result == 42, "expected DoModal to give 42, got %d", (int)result);
+    ok(!ownerEnabledInside, "expected the owner disabled while the modal loop ran");
+    ok(modalVisibleInside, "expected the modal window shown while its loop ran");
+    ok(owner.IsWindowEnabled(), "expected the owner enabled again");
+    ok(!modal.IsWindow(), "expected the modal window destroyed after its loop");
+    owner.DestroyWindow();
+}
+
+GUI_TEST(do_modal_leaves_a_disabled_owner_disabled) {
+    RecordingDialog owner;
+    owner.Create();
+    owner.EnableWindow(FALSE);
+    RecordingDialog modal(owner.m_hWnd);
+    guitest::ScheduleSteps({[&] { modal.EndDialog(IDOK); }});
+    modal.DoModal();
+    ok(!owner.IsWindowEnabled(), "expected the owner still disabled");
+    owner.DestroyWindow();
+}
+
+GUI_TEST(keys_reach_a_modeless_dialog_inside_a_modal_loop) {
+    // A modeless dialog open beside a modal one: its Esc must still work
+    // while the modal loop runs, which pumps every window of the thread.
+    RecordingDialog modeless;
+    modeless.Create();
+    modeless.ShowWindow(SW_SHOW);
+    RecordingDialog modal;
+    bool hiddenByEsc = false;
+    guitest::ScheduleSteps({
+        [&] { PostMessageW(modeless.GetDlgItem(IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1); },
+        [&] {
+            hiddenByEsc = modeless.IsWindow() && !modeless.IsWindowVisible();
+            modal.EndDialog(IDCANCEL);
+        },
+    });
+    modal.DoModal();
+    ok(hiddenByEsc, "expected Esc to hide the modeless dialog during the modal loop");
+    modeless.DestroyWindow();
+}
+
+GUI_TEST(a_quit_request_ends_the_modal_loop_and_stays_queued) {
+    RecordingDialog modal;
+    guitest::ScheduleSteps({[] { PostQuitMessage(7); }});
+    const INT_PTR result = modal.DoModal();
+    ok(result == -1, "expected -1 from a loop ended by WM_QUIT, got %d", (int)result);
+    MSG message;
+    const BOOL queued = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    ok(queued && message.wParam == 7, "expected WM_QUIT(7) left for the outer loop");
+}
