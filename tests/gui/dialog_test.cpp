@@ -5,6 +5,8 @@
 #include "win/controls.h"
 #include "win/dialog.h"
 
+#include <cwchar>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -153,4 +155,93 @@ GUI_TEST(a_quit_request_ends_the_modal_loop_and_stays_queued) {
     MSG message;
     const BOOL queued = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     ok(queued && message.wParam == 7, "expected WM_QUIT(7) left for the outer loop");
+}
+
+namespace {
+
+class ThrowingDialog : public CDialog {
+public:
+    ThrowingDialog() : CDialog(IDD_CONFIRM) {}
+
+protected:
+    BOOL OnInitDialog() override { throw std::runtime_error("handler failed on purpose"); }
+};
+
+struct ProcessBox {
+    DWORD processId;
+    HWND box;
+};
+
+// A message box (a dialog-class window) that the given process shows.
+HWND FindMessageBoxOf(DWORD processId) {
+    ProcessBox search{processId, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM context) -> BOOL {
+            auto* search = reinterpret_cast<ProcessBox*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t name[16] = {};
+            GetClassNameW(hwnd, name, 16);
+            if (owner == search->processId && wcscmp(name, L"#32770") == 0 &&
+                IsWindowVisible(hwnd)) {
+                search->box = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.box;
+}
+
+} // namespace
+
+// Run by the test below in a process of its own: it must not come back.
+int ThrowInHandler() {
+    ThrowingDialog dialog;
+    dialog.Create();
+    return 0;
+}
+
+GUI_TEST(an_exception_in_a_handler_ends_the_program_with_a_message) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + path + L"\" --throw-in-handler";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ok(false, "expected the child process started, error %lu", GetLastError());
+        return;
+    }
+    std::wstring shown;
+    for (int i = 0; i < 400 && WaitForSingleObject(process.hProcess, 25) == WAIT_TIMEOUT; ++i) {
+        if (const HWND box = FindMessageBoxOf(process.dwProcessId)) {
+            wchar_t text[512] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 512);
+            shown = text;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    if (exitCode == STILL_ACTIVE)
+        TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ok(shown.find(L"handler failed on purpose") != std::wstring::npos,
+       "expected a message naming the failure, got \"%s\"", guitest::Narrow(shown).c_str());
+    ok(exitCode == EXIT_FAILURE, "expected the program to end with %d, got %lu", EXIT_FAILURE,
+       exitCode);
+}
+
+GUI_TEST(tab_moves_the_focus_on_a_modeless_page) {
+    RecordingDialog dialog;
+    dialog.Create();
+    dialog.ShowWindow(SW_SHOW);
+    SetForegroundWindow(dialog.m_hWnd);
+    SetFocus(dialog.GetDlgItem(IDOK));
+    guitest::PressKey(dialog.GetDlgItem(IDOK), VK_TAB);
+    ok(GetFocus() == dialog.GetDlgItem(IDCANCEL), "expected Tab to move from OK to Cancel");
+    dialog.DestroyWindow();
 }

@@ -1,12 +1,18 @@
 #include "tests/gui/gui_test.h"
 
 #include <commctrl.h>
+#include <cwchar>
 
-int wmain() {
+int ThrowInHandler();
+
+int wmain(int argc, wchar_t** argv) {
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof(controls);
     controls.dwICC =
         ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS;
     InitCommonControlsEx(&controls);
+    // The child of the test that lets an exception reach a window procedure.
+    if (argc > 1 && wcscmp(argv[1], L"--throw-in-handler") == 0)
+        return ThrowInHandler();
     return guitest::RunAll();
 }
