@@ -9,7 +9,6 @@ public:
     void SetRange(int lower, int upper) { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
     void SetStep(int step) { SendMessage(PBM_SETSTEP, step); }
     int SetPos(int position) { return static_cast<int>(SendMessage(PBM_SETPOS, position)); }
-    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
     // Advances by the step, wrapping past the upper bound; gives the position before.
     int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 };

@@ -50,8 +50,6 @@ public:
         return static_cast<int>(
             SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
-    void ResetContent() { SendMessage(CB_RESETCONTENT); }
-    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
     // The first item after `startAfter`, wrapping round, whose text begins with
