@@ -1,5 +1,7 @@
+#include "pages/password_dlg.h"
 #include "pages/search_page.h"
 
 INT_PTR RunPasswordCheck() {
-    return IDOK;
+    CPasswordDlg dialog;
+    return dialog.DoModal();
 }

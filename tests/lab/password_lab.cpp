@@ -1,0 +1,479 @@
+// The password window and the exchange on real Winsock under Wine, against
+// the simulated arrays of the lab network. Run by password_lab_test.sh inside
+// the lab; one case per run:
+//   password_lab right PW          the array accepts PW: the window ends with IDOK
+//   password_lab wrong BAD GOOD    "Wrong password!", then a fresh check with GOOD
+//   password_lab noanswer PW       nobody answers (or not to us): expiry on tick 101
+//   password_lab bound PW          port 1211 is held: bind message, then expiry
+//   password_lab probe N           a search exchange accepts N "GETOK" replies
+//   password_lab burst large|default   counts a burst's replies (a measurement)
+// The array addressed is the first of the lab, 10.77.1.1.
+#include "app/wizard_state.h"
+#include "messaging/settings.h"
+#include "messaging/winsock_io.h"
+#include "pages/password_dlg.h"
+#include "res/resource.h"
+#include "win/text.h"
+
+#include <commctrl.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_passed = 0;
+int g_failed = 0;
+
+void ok(bool condition, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::printf(condition ? "ok   " : "FAIL ");
+    std::vprintf(format, args);
+    std::printf("\n");
+    std::fflush(stdout);
+    va_end(args);
+    ++(condition ? g_passed : g_failed);
+}
+
+double g_frequency = 0;
+double NowMs() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / g_frequency;
+}
+
+std::string Narrow(const std::wstring& text) {
+    return win::AnsiFromWide(text);
+}
+
+std::wstring TextOf(HWND window) {
+    CWnd wrapper;
+    wrapper.Attach(window);
+    return wrapper.GetWindowText();
+}
+
+// The visible top-level dialogs of this thread.
+std::vector<HWND> Dialogs() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (IsWindowVisible(window) && std::wstring(name) == L"#32770")
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A message box: its caption and the texts of its static controls, joined.
+struct Box {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+std::optional<Box> FindBox() {
+    for (HWND window : Dialogs()) {
+        if (GetDlgItem(window, IDC_PASSWORD) != nullptr ||
+            GetDlgItem(window, IDC_PROGRESS_BAR) != nullptr)
+            continue;
+        Box box{window, Narrow(TextOf(window)), {}};
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[16] = {};
+            GetClassNameW(child, name, 16);
+            if (std::wstring(name) == L"Static")
+                box.text += Narrow(TextOf(child));
+        }
+        return box;
+    }
+    return std::nullopt;
+}
+
+void CloseBox(const Box& box) {
+    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+HWND g_passwordWindow = nullptr;
+HWND PasswordWindow() {
+    for (HWND window : Dialogs())
+        if (GetDlgItem(window, IDC_PASSWORD) != nullptr)
+            return window;
+    return nullptr;
+}
+
+bool Enabled(int id) {
+    return IsWindowEnabled(GetDlgItem(g_passwordWindow, id)) != FALSE;
+}
+
+bool ProgressOpen() {
+    for (HWND window : Dialogs())
+        if (GetDlgItem(window, IDC_PROGRESS_BAR) != nullptr)
+            return true;
+    return false;
+}
+
+// Ticks of the exchange timer that the password window has taken from the
+// queue since the last OK (the tick that expires the check is number 101),
+// and its socket notifications, also at the moment the wait ended.
+unsigned g_ticks = 0;
+unsigned g_notifications = 0;
+unsigned g_notificationsAtProgressClose = 0;
+LRESULT CALLBACK CountMessages(int code, WPARAM removal, LPARAM message) {
+    const MSG* msg = reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && msg->hwnd != nullptr &&
+        msg->hwnd == g_passwordWindow) {
+        g_ticks += msg->message == WM_TIMER && msg->wParam == IDT_EXCHANGE;
+        g_notifications += msg->message == WM_PING_ASYNCH;
+    }
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+LRESULT CALLBACK WatchProgressClose(int code, WPARAM sent, LPARAM message) {
+    const CWPSTRUCT* msg = reinterpret_cast<const CWPSTRUCT*>(message);
+    if (code == HC_ACTION && msg->message == WM_DESTROY &&
+        GetDlgItem(msg->hwnd, IDC_PROGRESS_BAR) != nullptr)
+        g_notificationsAtProgressClose = g_notifications;
+    return CallNextHookEx(nullptr, code, sent, message);
+}
+
+// The user's side of the window: each step waits for its condition, then acts.
+// Steps run from a thread timer, so they run in whichever loop is pumping
+// (the dialog's own, the progress step's, a message box's).
+struct Step {
+    const char* what;
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+std::vector<Step> g_steps;
+std::size_t g_next = 0;
+double g_stepSince = 0;
+bool g_inStep = false;
+constexpr double kStepTimeoutMs = 15000;
+
+void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_inStep)
+        return;
+    if (g_next >= g_steps.size()) {
+        // Every expected box has been seen: another one is a fault, and would
+        // hold the window open for good.
+        static HWND reported = nullptr;
+        if (const std::optional<Box> box = FindBox(); box && box->window != reported) {
+            reported = box->window;
+            ok(false, "unexpected message box \"%s\" / \"%s\"", box->caption.c_str(),
+               box->text.c_str());
+            CloseBox(*box);
+        }
+        return;
+    }
+    g_inStep = true;
+    g_passwordWindow = g_passwordWindow ? g_passwordWindow : PasswordWindow();
+    Step& step = g_steps[g_next];
+    if (step.ready()) {
+        step.act();
+        ++g_next;
+        g_stepSince = NowMs();
+    } else if (NowMs() - g_stepSince > kStepTimeoutMs) {
+        ok(false, "timed out waiting: %s", step.what);
+        std::printf("%d passed, %d failed\n", g_passed, g_failed + 1);
+        ExitProcess(1);
+    }
+    g_inStep = false;
+}
+
+void Type(const std::string& password) {
+    SetWindowTextW(GetDlgItem(g_passwordWindow, IDC_PASSWORD), win::WideFromAnsi(password).c_str());
+}
+
+double g_okAt = 0;
+void PressOK() {
+    g_ticks = 0;
+    g_okAt = NowMs();
+    PostMessageW(g_passwordWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(g_passwordWindow, IDOK)));
+}
+
+bool ControlsWaiting() {
+    return !Enabled(IDOK) && !Enabled(IDCANCEL) && !Enabled(IDC_PASSWORD) && ProgressOpen();
+}
+
+bool Waiting() {
+    return ControlsWaiting() && !IsWindowEnabled(g_passwordWindow);
+}
+
+bool Ready() {
+    return Enabled(IDOK) && Enabled(IDCANCEL) && Enabled(IDC_PASSWORD) &&
+           IsWindowEnabled(g_passwordWindow) && !ProgressOpen();
+}
+
+Step TypeAndPressOK(const std::string& password) {
+    return {"the password window", [] { return PasswordWindow() != nullptr && !FindBox(); },
+            [password] {
+                Type(password);
+                PressOK();
+            }};
+}
+
+Step ExpectBox(const char* caption, const char* text, std::function<void()> then = {}) {
+    return {text, [] { return FindBox().has_value(); },
+            [=] {
+                const Box box = *FindBox();
+                ok(box.caption == caption && box.text == text,
+                   "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption, text,
+                   box.caption.c_str(), box.text.c_str());
+                if (then)
+                    then();
+                CloseBox(box);
+            }};
+}
+
+INT_PTR RunPasswordWindow() {
+    g_next = 0;
+    g_stepSince = NowMs();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunSteps);
+    CPasswordDlg dialog;
+    const INT_PTR result = dialog.DoModal();
+    KillTimer(nullptr, timer);
+    ok(g_next == g_steps.size(), "every step ran (%zu of %zu)", g_next, g_steps.size());
+    return result;
+}
+
+void CaseRight(const std::string& password) {
+    g_steps = {
+        {"the password window", [] { return PasswordWindow() != nullptr; },
+         [] {
+             ok(SendMessageW(GetDlgItem(g_passwordWindow, IDC_PASSWORD), EM_GETLIMITTEXT, 0, 0) ==
+                    16,
+                "the password box takes 16 characters");
+         }},
+        TypeAndPressOK(password),
+    };
+    const INT_PTR result = RunPasswordWindow();
+    const double elapsed = NowMs() - g_okAt;
+    ok(result == IDOK, "the accepted password ends the window with IDOK (got %d)",
+       static_cast<int>(result));
+    // Datagrams for us that carry no verdict must leave the check waiting.
+    ok(g_notificationsAtProgressClose == g_notifications,
+       "the wait ended on the last of %u notifications (ended on number %u)", g_notifications,
+       g_notificationsAtProgressClose);
+    std::printf("verify round trip: %.1f ms from OK to IDOK (%u ticks)\n", elapsed, g_ticks);
+}
+
+void CaseWrong(const std::string& bad, const std::string& good) {
+    g_steps = {
+        TypeAndPressOK(bad),
+        {"the check waits", [] { return true; },
+         [] { ok(Waiting(), "OK, Cancel, the password box and the window are disabled"); }},
+        ExpectBox("Error", "Wrong password!",
+                  [] {
+                      ok(g_ticks < 100, "the verdict ends the wait early (tick %u)", g_ticks);
+                      // The box disables its owner, the password window, itself.
+                      ok(Enabled(IDOK) && Enabled(IDCANCEL) && Enabled(IDC_PASSWORD) &&
+                             !ProgressOpen(),
+                         "controls enabled and progress window closed under the box");
+                  }),
+        {"the box closed", [] { return !FindBox(); },
+         [] {
+             ok(TextOf(GetDlgItem(g_passwordWindow, IDC_PASSWORD)).empty(),
+                "the password box is emptied");
+             ok(Ready(), "the window is ready for another try");
+         }},
+        TypeAndPressOK(good),
+        {"the second check waits", [] { return true; },
+         [] { ok(Waiting() && g_ticks <= 1, "the second check waits from tick 0 again"); }},
+    };
+    const INT_PTR result = RunPasswordWindow();
+    ok(result == IDOK, "a fresh check with the right password gives IDOK (got %d)",
+       static_cast<int>(result));
+}
+
+// Nothing accepted arrives: the window waits the whole 100 ticks, unchanged.
+void CaseNoAnswer(const std::string& password, SOCKET heldPort) {
+    std::vector<Step> steps = {TypeAndPressOK(password)};
+    if (heldPort != INVALID_SOCKET)
+        steps.push_back(ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"));
+    steps.push_back({"tick 60", [] { return g_ticks >= 60 && !FindBox(); },
+                     // A socket error box gives its owner back its input when it
+                     // closes, though the progress window still runs: only the
+                     // controls tell that the check waits.
+                     [] { ok(ControlsWaiting(), "still waiting at tick 60, nothing changed"); }});
+    steps.push_back(ExpectBox("password_lab", "Error server is not exist!!", [] {
+        ok(g_ticks == 101, "the expiry comes on tick 101 (got %u)", g_ticks);
+        ok(Ready(), "controls enabled and progress window closed at expiry");
+    }));
+    g_steps = steps;
+    const INT_PTR result = RunPasswordWindow();
+    const double elapsed = NowMs() - g_okAt;
+    ok(result == IDCANCEL, "no answer ends the window with IDCANCEL (got %d)",
+       static_cast<int>(result));
+    std::printf("expiry after %.0f ms\n", elapsed);
+}
+
+SOCKET HoldClientPort() {
+    const SOCKET holder = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(CLIENT_PORT);
+    const bool bound =
+        bind(holder, reinterpret_cast<const sockaddr*>(&local), sizeof local) != SOCKET_ERROR;
+    ok(bound, "the test holds port %u", CLIENT_PORT);
+    return holder;
+}
+
+// Keeps the receive buffer that a fresh socket has, to measure what the
+// larger buffer of the exchange buys.
+class DefaultBufferIo : public WinsockIo {
+public:
+    using WinsockIo::WinsockIo;
+    bool CreateReceiveSocket() override {
+        const SOCKET fresh = socket(AF_INET, SOCK_DGRAM, 0);
+        int size = 0;
+        int length = sizeof size;
+        getsockopt(fresh, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length);
+        closesocket(fresh);
+        if (!WinsockIo::CreateReceiveSocket())
+            return false;
+        setsockopt(ReceiveSocket(), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size),
+                   sizeof size);
+        return true;
+    }
+};
+
+// A search exchange on a bare window, as the search page runs one.
+class ProbeWindow : public CWnd {
+public:
+    explicit ProbeWindow(bool defaultBuffer)
+        : io_(defaultBuffer ? std::make_unique<DefaultBufferIo>(*this)
+                            : std::make_unique<WinsockIo>(*this)),
+          exchange_(*io_) {}
+    std::vector<std::string> replies;
+    double firstAt = 0, lastAt = 0;
+
+    void Run() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"q6probe";
+        RegisterClassW(&windowClass);
+        m_hWnd = CreateWindowW(L"q6probe", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               windowClass.hInstance, nullptr);
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        startedAt_ = NowMs();
+        ok(exchange_.SendRequest(SEARCH_PROBE, SEARCH_TICK_LIMIT),
+           "the probe went out with the receive socket ready");
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageW(&msg);
+        ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<ProbeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && message == WM_PING_ASYNCH) {
+            self->OnPINGAsynch(lParam);
+            return 0;
+        }
+        if (self && message == WM_TIMER) {
+            self->OnTimer();
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    void OnPINGAsynch(LPARAM event) {
+        const auto reply =
+            exchange_.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event));
+        if (!reply || reply->command != "GETOK")
+            return;
+        lastAt = NowMs() - startedAt_;
+        if (replies.empty())
+            firstAt = lastAt;
+        replies.push_back(reply->payload);
+    }
+
+    void OnTimer() {
+        if (!exchange_.OnTick())
+            return;
+        exchange_.StopTimer();
+        exchange_.CloseReceiveSocket();
+        PostQuitMessage(0);
+    }
+
+    std::unique_ptr<WinsockIo> io_;
+    Exchange exchange_;
+    double startedAt_ = 0;
+};
+
+void CaseProbe(const std::string& expected) {
+    ProbeWindow window(false);
+    window.Run();
+    ok(std::to_string(window.replies.size()) == expected, "%s arrays answer the probe (got %zu)",
+       expected.c_str(), window.replies.size());
+    for (const std::string& settings : window.replies)
+        ok(GetSetting(settings, "sys.hostname").size() > 0, "a reply carries settings: %.40s...",
+           settings.c_str());
+}
+
+void CaseBurst(const std::string& buffer) {
+    ProbeWindow window(buffer == "default");
+    window.Run();
+    std::printf("burst with the %s receive buffer: %zu replies read, first at %.0f ms, last at "
+                "%.0f ms\n",
+                buffer.c_str(), window.replies.size(), window.firstAt, window.lastAt);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    g_frequency = static_cast<double>(frequency.QuadPart);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+        std::printf("FAIL WSAStartup\n");
+        return 1;
+    }
+    g_reportedSettings = "sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1";
+    const HHOOK counting =
+        SetWindowsHookExW(WH_GETMESSAGE, CountMessages, nullptr, GetCurrentThreadId());
+    const HHOOK watching =
+        SetWindowsHookExW(WH_CALLWNDPROC, WatchProgressClose, nullptr, GetCurrentThreadId());
+
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(win::AnsiFromWide(argv[i]));
+    const std::string mode = args.empty() ? "" : args[0];
+    if (mode == "right" && args.size() == 2)
+        CaseRight(args[1]);
+    else if (mode == "wrong" && args.size() == 3)
+        CaseWrong(args[1], args[2]);
+    else if (mode == "noanswer" && args.size() == 2)
+        CaseNoAnswer(args[1], INVALID_SOCKET);
+    else if (mode == "bound" && args.size() == 2)
+        CaseNoAnswer(args[1], HoldClientPort());
+    else if (mode == "probe" && args.size() == 2)
+        CaseProbe(args[1]);
+    else if (mode == "burst" && args.size() == 2)
+        CaseBurst(args[1]);
+    else {
+        std::printf("usage: password_lab right|wrong|noanswer|bound|probe|burst ...\n");
+        return 2;
+    }
+    UnhookWindowsHookEx(watching);
+    UnhookWindowsHookEx(counting);
+    std::printf("%d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}
