@@ -329,6 +329,13 @@ SOCKET HoldClientPort() {
     return holder;
 }
 
+int ReceiveBufferOf(SOCKET socket) {
+    int size = 0;
+    int length = sizeof size;
+    getsockopt(socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length);
+    return size;
+}
+
 // Keeps the receive buffer that a fresh socket has, to measure what the
 // larger buffer of the exchange buys.
 class DefaultBufferIo : public WinsockIo {
@@ -336,9 +343,7 @@ public:
     using WinsockIo::WinsockIo;
     bool CreateReceiveSocket() override {
         const SOCKET fresh = socket(AF_INET, SOCK_DGRAM, 0);
-        int size = 0;
-        int length = sizeof size;
-        getsockopt(fresh, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length);
+        int size = ReceiveBufferOf(fresh);
         closesocket(fresh);
         if (!WinsockIo::CreateReceiveSocket())
             return false;
@@ -426,6 +431,13 @@ void CaseProbe(const std::string& expected) {
 }
 
 void CaseBurst(const std::string& buffer) {
+    const SOCKET fresh = socket(AF_INET, SOCK_DGRAM, 0);
+    std::printf("receive buffer of a fresh socket: %d bytes; ", ReceiveBufferOf(fresh));
+    int large = 1 << 20;
+    setsockopt(fresh, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&large), sizeof large);
+    std::printf("after asking for %d: %d bytes\n", large, ReceiveBufferOf(fresh));
+    closesocket(fresh);
+
     ProbeWindow window(buffer == "default");
     window.Run();
     std::printf("burst with the %s receive buffer: %zu replies read, first at %.0f ms, last at "
