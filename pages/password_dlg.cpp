@@ -1,4 +1,5 @@
 #include "pages/password_dlg.h"
+#include "app/app_objects.h"
 #include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "res/resource.h"
@@ -10,7 +11,7 @@ constexpr int kPasswordLimit = 16;
 
 } // namespace
 
-CPasswordDlg::CPasswordDlg() : CDialog(IDD_PASSWORD) {}
+CPasswordDlg::CPasswordDlg() : CDialog(IDD_PASSWORD), m_progress(g_passwordProgress) {}
 
 void CPasswordDlg::DoDataExchange() {
     DDX_Control(IDC_PASSWORD, m_password);

@@ -29,5 +29,5 @@ private:
     CEdit m_password;
     WinsockIo m_io{*this};
     Exchange m_exchange{m_io};
-    CProgressDlg m_progress;
+    CProgressDlg& m_progress; // the application-wide one of the password check
 };

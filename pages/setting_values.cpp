@@ -86,8 +86,11 @@ std::string AddressPair(std::string_view key, const Octets& octets) {
     std::string pair = std::string(key) + "=";
     if (octets == Octets{})
         return pair;
-    for (std::size_t i = 0; i < octets.size(); ++i)
-        pair += (i ? "." : "") + std::to_string(octets[i]);
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        if (i > 0)
+            pair += '.';
+        pair += std::to_string(octets[i]);
+    }
     return pair;
 }
 

@@ -48,6 +48,15 @@ fail() {
 [ -x "$sim" ] || fail "no simulator at $sim (build the native tree first: make native)"
 eval "sim_argv=($sim_args)" || fail "--sim-args is not a valid shell word list: $sim_args"
 
+# A lab whose script was killed outright (SIGKILL, as a test runner's time-out
+# does) could not tear itself down; its namespaces carry that script's pid.
+for ns in $(ip netns list 2>/dev/null | awk '{ print $1 }' | grep -E '^q6lab-(host|arrays)-[0-9]+$'); do
+  kill -0 "${ns##*-}" 2>/dev/null && continue
+  for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null; done
+  ip netns del "$ns" 2>/dev/null
+  rm -rf "/etc/netns/$ns"
+done
+
 host_ns=q6lab-host-$$
 arrays_ns=q6lab-arrays-$$
 host_addr=10.77.0.1

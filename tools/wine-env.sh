@@ -24,7 +24,11 @@ q6_wine_lock() {
   [ -n "${Q6_WINE_LOCKED:-}" ] && return 0
   mkdir -p "$WINEPREFIX"
   eval "exec $Q6_WINE_LOCK_FD>\"\$WINEPREFIX.lock\""
-  flock "$Q6_WINE_LOCK_FD"
+  # A run that hangs holds the lock; say so rather than wait for ever.
+  if ! flock -w 300 "$Q6_WINE_LOCK_FD"; then
+    echo "wine-env: $WINEPREFIX is still in use by another run after 300 s" >&2
+    return 1
+  fi
   Q6_WINE_LOCKED=1
 }
 
@@ -34,7 +38,9 @@ q6_wine_lock() {
 q6_in_netns() {
   local inner='
     ip link set lo up || exit 125
-    wineserver
+    # The server must not inherit the prefix lock: it outlives the run by a
+    # moment, and a server kept alive by a hung client would hold it for ever.
+    wineserver 9>&- # 9: Q6_WINE_LOCK_FD
     case $? in
       0) ;;
       2) echo "wine-env: a wineserver for $WINEPREFIX runs elsewhere; not starting" >&2
@@ -122,7 +128,7 @@ q6_configure_fonts() {
 q6_create_prefix() (
   marker="$WINEPREFIX/.q6-setup-3"
   [ -f "$marker" ] && exit 0
-  q6_wine_lock
+  q6_wine_lock || exit 1
   [ -f "$marker" ] && exit 0
   echo "wine-env: setting up Wine prefix $WINEPREFIX" >&2
   export -f q6_configure_fonts

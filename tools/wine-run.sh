@@ -13,5 +13,5 @@ if [ $# -lt 1 ]; then
 fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh" || exit 125
-q6_wine_lock
+q6_wine_lock || exit 125
 q6_in_netns wine "$@"

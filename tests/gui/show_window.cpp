@@ -1,9 +1,15 @@
-// Shows windows one after another for screenshots:
+// Shows the wizard's windows one after another for screenshots, the welcome
+// window first:
 //   show_window.exe <signal folder> <template id>...
 // For each window it prints "ready <id> <left> <top> <right> <bottom>" (screen
 // pixels) once the window is painted, then waits until the file <id>.done
 // appears in the signal folder (a Windows path), at most 60 seconds.
+#include "app/app_objects.h"
+#include "app/welcome_dlg.h"
+#include "pages/confirm_dlg.h"
+#include "pages/password_dlg.h"
 #include "res/resource.h"
+#include "win/text.h"
 
 #include <windows.h>
 
@@ -14,10 +20,6 @@
 #include <string>
 
 namespace {
-
-INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
 
 void PumpMessages() {
     MSG msg;
@@ -35,24 +37,55 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-HWND Open(int id) {
-    const HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr,
-                                           NoDialogProc, 0);
-    if (!window)
-        return nullptr;
-    if (id == IDD_PROGRESS) {
+// The real window classes, so the pages show their run-time labels in their
+// fonts and colours. The welcome window stays open as the owner of the rest,
+// as in the running wizard.
+CWelcomeDlg welcome;
+CPasswordDlg password;
+CConfirmDlg confirm;
+
+CDialog* Open(int id) {
+    CDialog* window = nullptr;
+    switch (id) {
+    case IDD_WELCOME:
+        window = &welcome;
+        SetMainWnd(&welcome);
+        break;
+    case IDD_SEARCH_PAGE:
+        window = &g_searchPage;
+        break;
+    case IDD_NETWORK_PAGE:
+        window = &g_networkPage;
+        break;
+    case IDD_DATETIME_PAGE:
+        window = &g_dateTimePage;
+        break;
+    case IDD_REVIEW_PAGE:
+        window = &g_reviewPage;
+        break;
+    case IDD_PASSWORD:
+        window = &password;
+        break;
+    case IDD_CONFIRM:
+        window = &confirm;
+        break;
+    case IDD_PROGRESS:
         // An exchange under way, as the user sees it.
-        wchar_t text[256] = {};
-        LoadStringW(nullptr, IDS_SEARCHING, text, 256);
-        SetDlgItemTextW(window, IDC_PROGRESS_MESSAGE, text);
-        SendDlgItemMessageW(window, IDC_PROGRESS_BAR, PBM_SETPOS, 40, 0);
+        if (!g_searchProgress.Open(welcome.m_hWnd))
+            return nullptr;
+        g_searchProgress.m_message.SetWindowText(win::LoadResourceString(IDS_SEARCHING));
+        for (int tick = 0; tick < 4; ++tick)
+            g_searchProgress.Step();
+        return &g_searchProgress;
+    default:
+        return nullptr;
     }
-    RECT rect;
-    GetWindowRect(window, &rect);
-    SetWindowPos(window, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_SHOWWINDOW);
-    UpdateWindow(window);
+    if (!window->IsWindow() && !window->Create())
+        return nullptr;
+    if (id != IDD_WELCOME)
+        window->CenterWindow(welcome.m_hWnd);
+    window->ShowWindow(SW_SHOW);
+    ::UpdateWindow(window->m_hWnd);
     return window;
 }
 
@@ -71,8 +104,8 @@ int wmain(int argc, wchar_t** argv) {
     int failures = 0;
     for (int i = 2; i < argc; ++i) {
         const int id = _wtoi(argv[i]);
-        const HWND window = Open(id);
-        if (!window) {
+        CDialog* const dialog = Open(id);
+        if (!dialog) {
             std::printf("failed %d\n", id);
             std::fflush(stdout);
             ++failures;
@@ -80,7 +113,7 @@ int wmain(int argc, wchar_t** argv) {
         }
         PumpFor(500);
         RECT rect;
-        GetWindowRect(window, &rect);
+        GetWindowRect(dialog->m_hWnd, &rect);
         std::printf("ready %d %ld %ld %ld %ld\n", id, rect.left, rect.top, rect.right, rect.bottom);
         std::fflush(stdout);
         const std::wstring done = folder + L"\\" + std::to_wstring(id) + L".done";
@@ -88,7 +121,8 @@ int wmain(int argc, wchar_t** argv) {
         while (GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES &&
                GetTickCount() - start < 60000)
             PumpFor(50);
-        DestroyWindow(window);
+        if (id != IDD_WELCOME)
+            dialog->DestroyWindow();
     }
     return failures ? 1 : 0;
 }

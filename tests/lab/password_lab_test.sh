@@ -40,7 +40,9 @@ request() {
 run() {
   local sim_args=$1
   shift
-  "$root/tools/lab.sh" --sim "$sim" --sim-args "$sim_args --log '$log'" \
+  # Well inside the test runner's own limit, so that a hang still ends with
+  # the lab torn down rather than killed outright.
+  timeout -k 10 150 "$root/tools/lab.sh" --sim "$sim" --sim-args "$sim_args --log '$log'" \
     -- "$root/tools/wine-run.sh" "$driver" "$@" | tee "$work/out"
   same "the driver's checks pass" 0 "${PIPESTATUS[0]}"
 }
