@@ -11,7 +11,8 @@
 #
 # With a display the wizard opens there and runs until closed. Without one it
 # runs on a virtual display for RUN_SECONDS (default 10), saves a screenshot
-# into build/screenshots/ and says where, then ends.
+# of it and one of each of its windows into build/screenshots/, says where,
+# then ends.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -49,4 +50,6 @@ import -window root "$shot" && echo "run-wizard: screenshot of the running wizar
 # itself down.
 wineserver -k
 wait "$program"
-exit 0
+q6_wine_unlock
+# And every window of the wizard on its own, for a look without a display.
+WINEPREFIX=$root/build/wine-prefix "$root/tools/screenshots.sh"

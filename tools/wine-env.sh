@@ -32,6 +32,12 @@ q6_wine_lock() {
   Q6_WINE_LOCKED=1
 }
 
+q6_wine_unlock() {
+  [ -n "${Q6_WINE_LOCKED:-}" ] || return 0
+  eval "exec $Q6_WINE_LOCK_FD>&-"
+  Q6_WINE_LOCKED=
+}
+
 # Runs a command in a fresh namespace with only loopback, or in the named
 # namespace given by Q6_NETNS (the lab network). A wineserver already running
 # for the prefix would belong to another namespace, so it is refused, not used.
