@@ -42,6 +42,20 @@ BOOL CreatePageControl(Control& control, CDialog& page, const std::wstring& text
     return TRUE;
 }
 
+// The heading and title every page starts with, in fonts A and B, orange: the
+// heading at 0.04·W, 0.02·H, (n + 1) average characters wide; the title at
+// `titleLeft`·W, 0.05·H, 1.1 · (n + 1) average characters wide. Both one line
+// high, the line being `lineScale` times the font's height (the network page
+// gives its large fonts a fifth more).
+struct PageHead {
+    UINT headingId;
+    UINT titleId;
+    double titleLeft;
+    double lineScale = 1.0;
+};
+void CreatePageHead(CDialog& page, const PageHead& head, CColorStatic& heading, CColorStatic& title,
+                    const MeasuredFont& fontA, const MeasuredFont& fontB);
+
 // A rectangle of positions computed in floating point, each truncated toward zero.
 inline RECT TruncatedRect(double left, double top, double right, double bottom) {
     return {static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
