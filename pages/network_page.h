@@ -1,30 +1,20 @@
 #pragma once
 // Wizard step 2: host name and IP configuration.
-#include "app/color_controls.h"
-#include "app/page_frame.h"
+#include "app/wizard_page.h"
 #include "pages/search_page.h"
-#include "win/dialog.h"
 
-class CNetworkPage : public CDialog {
+class CNetworkPage : public CWizardPage {
 public:
     CNetworkPage();
 
 protected:
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    LRESULT OnCreate(CREATESTRUCTW* create) override;
 
 private:
-    LRESULT OnCreate(CREATESTRUCTW* create);
-    void OnPaint();
     void OnNext();
     void OnBack();
 
-    CColorStatic m_heading;
-    CColorStatic m_title;
-    MeasuredFont m_fontA;
-    MeasuredFont m_fontB;
-    MeasuredFont m_fontC;
-    MeasuredFont m_fontD;
     CFont m_fontE;
     // The page "上一步" goes back to.
     CSearchPage m_searchPage;

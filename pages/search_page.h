@@ -1,10 +1,8 @@
 #pragma once
 // Wizard step 1: finds the arrays and selects one.
-#include "app/color_controls.h"
-#include "app/page_frame.h"
-#include "win/dialog.h"
+#include "app/wizard_page.h"
 
-class CSearchPage : public CDialog {
+class CSearchPage : public CWizardPage {
 public:
     CSearchPage();
 
@@ -12,19 +10,11 @@ protected:
     // "确定": on to step 2, once the array has accepted the administrator password.
     void OnOK() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    LRESULT OnCreate(CREATESTRUCTW* create) override;
 
 private:
-    LRESULT OnCreate(CREATESTRUCTW* create);
-    void OnPaint();
     void OnExit();
 
-    CColorStatic m_heading;
-    CColorStatic m_title;
-    MeasuredFont m_fontA;
-    MeasuredFont m_fontB;
-    MeasuredFont m_fontC;
-    MeasuredFont m_fontD;
     CFont m_fontF;
     CFont m_fontE;
 };
