@@ -9,7 +9,7 @@ set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 lab=$root/tools/lab.sh
-failures=0
+. "$root/tests/lab/checks.sh"
 
 check() { # description, then the command that must succeed
   local what=$1
@@ -21,17 +21,6 @@ check() { # description, then the command that must succeed
     failures=$((failures + 1))
   fi
 }
-
-same() { # description, expected, actual
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
-
-hex() { od -An -v -tx1 | tr -d ' \n'; }
 
 # A request as the wizard lays it out, written out independently of the code.
 request() { printf '%-15s%-10s%s' "$1" "$2" "$3"; }

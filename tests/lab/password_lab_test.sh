@@ -14,18 +14,7 @@ driver=$3
 work=$(mktemp -d /tmp/q6pw.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 log=$work/sim.log
-failures=0
-
-same() { # description, expected, actual
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
-
-hex() { od -An -v -tx1 | tr -d ' \n'; }
+. "$root/tests/lab/checks.sh"
 
 # A request as the window lays it out, written out independently of the code:
 # the length and the bytes, as the simulator logs a datagram it received.
