@@ -5,7 +5,6 @@
 #include "win/controls.h"
 #include "win/dialog.h"
 
-#include <cwchar>
 #include <stdexcept>
 #include <string>
 
@@ -167,32 +166,6 @@ protected:
     BOOL OnInitDialog() override { throw std::runtime_error("handler failed on purpose"); }
 };
 
-struct ProcessBox {
-    DWORD processId;
-    HWND box;
-};
-
-// A message box (a dialog-class window) that the given process shows.
-HWND FindMessageBoxOf(DWORD processId) {
-    ProcessBox search{processId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<ProcessBox*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (owner == search->processId && wcscmp(name, L"#32770") == 0 &&
-                IsWindowVisible(hwnd)) {
-                search->box = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.box;
-}
-
 } // namespace
 
 // Run by the test below in a process of its own: it must not come back.
@@ -216,11 +189,9 @@ GUI_TEST(an_exception_in_a_handler_ends_the_program_with_a_message) {
     }
     std::wstring shown;
     for (int i = 0; i < 400 && WaitForSingleObject(process.hProcess, 25) == WAIT_TIMEOUT; ++i) {
-        if (const HWND box = FindMessageBoxOf(process.dwProcessId)) {
-            wchar_t text[512] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 512);
-            shown = text;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        if (const auto box = guitest::FindMessageBox(process.dwProcessId)) {
+            shown = box->text;
+            guitest::CloseMessageBox(box->window);
         }
     }
     DWORD exitCode = STILL_ACTIVE;

@@ -63,18 +63,25 @@ Registrar::Registrar(const char* name, void (*run)()) {
     Tests().push_back({name, run});
 }
 
-int RunAll() {
-    for (const TestCase& test : Tests()) {
-        g_current = test.name;
-        const int failedBefore = g_failed;
-        test.run();
-        Pump();
-        std::printf("%s: %s\n", test.name, g_failed == failedBefore ? "ok" : "FAILED");
-        std::fflush(stdout);
-    }
+void RunTest(const char* name, const std::function<void()>& run) {
+    g_current = name;
+    const int failedBefore = g_failed;
+    run();
+    Pump();
+    std::printf("%s: %s\n", name, g_failed == failedBefore ? "ok" : "FAILED");
+    std::fflush(stdout);
+}
+
+int Summary() {
     std::printf("%d passed, %d failed\n", g_passed, g_failed);
     std::fflush(stdout);
     return g_failed == 0 ? 0 : 1;
+}
+
+int RunAll() {
+    for (const TestCase& test : Tests())
+        RunTest(test.name, test.run);
+    return Summary();
 }
 
 void Pump() {
@@ -129,6 +136,44 @@ std::vector<HWND> DialogWindows(UINT templateId) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM context) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t name[16] = {};
+            GetClassNameW(hwnd, name, 16);
+            // Our dialogs carry their object in a window property, which
+            // another process can read too.
+            if (owner != search->processId || std::wstring(name) != L"#32770" ||
+                CDialog::FromHandle(hwnd) != nullptr)
+                return TRUE;
+            search->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr)
+        return std::nullopt;
+    // The dialog manager gives the text of a message box the control id 0xFFFF.
+    return MessageBoxSeen{search.found, WindowText(search.found),
+                          WindowText(GetDlgItem(search.found, 0xFFFF))};
+}
+
+void CloseMessageBox(HWND box) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+std::wstring WindowText(HWND window) {
+    CWnd wrapper;
+    wrapper.Attach(window);
+    return wrapper.GetWindowText();
 }
 
 std::string Narrow(const std::wstring& text) {

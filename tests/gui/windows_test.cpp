@@ -8,7 +8,6 @@
 #include "tests/gui/gui_test.h"
 #include "win/text.h"
 
-#include <cwchar>
 #include <vector>
 
 namespace {
@@ -181,33 +180,20 @@ GUI_TEST(text_in_code_page_936) {
 }
 
 GUI_TEST(app_message_box_shows_8bit_text_under_the_application_name) {
-    struct Seen {
-        std::wstring caption;
-        std::wstring text;
-    } seen;
+    std::optional<guitest::MessageBoxSeen> seen;
     // Runs inside the message box's own loop: reads the box, then closes it.
     guitest::ScheduleSteps({[&] {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM context) -> BOOL {
-                wchar_t buffer[256] = {};
-                GetClassNameW(hwnd, buffer, 256);
-                if (wcscmp(buffer, L"#32770") != 0 || CDialog::FromHandle(hwnd) != nullptr)
-                    return TRUE;
-                auto* seen = reinterpret_cast<Seen*>(context);
-                GetWindowTextW(hwnd, buffer, 256);
-                seen->caption = buffer;
-                GetDlgItemTextW(hwnd, 0xFFFF, buffer, 256);
-                seen->text = buffer;
-                PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&seen));
+        seen = guitest::FindMessageBox();
+        if (seen)
+            guitest::CloseMessageBox(seen->window);
     }});
     // "初始化失败." in code page 936.
     AppMessageBoxA("\xb3\xf5\xca\xbc\xbb\xaf\xca\xa7\xb0\xdc.", MB_OK);
-    ok(seen.caption == L"shell_gui_tests", "expected the program's name as caption, got \"%s\"",
-       guitest::Narrow(seen.caption).c_str());
-    ok(seen.text == L"初始化失败.", "expected \"初始化失败.\", got \"%s\"",
-       guitest::Narrow(seen.text).c_str());
+    ok(seen.has_value(), "expected a message box");
+    if (!seen)
+        return;
+    ok(seen->caption == L"shell_gui_tests", "expected the program's name as caption, got \"%s\"",
+       guitest::Narrow(seen->caption).c_str());
+    ok(seen->text == L"初始化失败.", "expected \"初始化失败.\", got \"%s\"",
+       guitest::Narrow(seen->text).c_str());
 }

@@ -13,33 +13,19 @@
 #include "messaging/winsock_io.h"
 #include "pages/password_dlg.h"
 #include "res/resource.h"
+#include "tests/gui/gui_test.h"
 #include "win/text.h"
 
 #include <commctrl.h>
 
-#include <cstdarg>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
-
-int g_passed = 0;
-int g_failed = 0;
-
-void ok(bool condition, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::printf(condition ? "ok   " : "FAIL ");
-    std::vprintf(format, args);
-    std::printf("\n");
-    std::fflush(stdout);
-    va_end(args);
-    ++(condition ? g_passed : g_failed);
-}
 
 double g_frequency = 0;
 double NowMs() {
@@ -48,65 +34,14 @@ double NowMs() {
     return static_cast<double>(counter.QuadPart) * 1000.0 / g_frequency;
 }
 
-std::string Narrow(const std::wstring& text) {
-    return win::AnsiFromWide(text);
-}
-
-std::wstring TextOf(HWND window) {
-    CWnd wrapper;
-    wrapper.Attach(window);
-    return wrapper.GetWindowText();
-}
-
-// The visible top-level dialogs of this thread.
-std::vector<HWND> Dialogs() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (IsWindowVisible(window) && std::wstring(name) == L"#32770")
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// A message box: its caption and the texts of its static controls, joined.
-struct Box {
-    HWND window = nullptr;
-    std::string caption;
-    std::string text;
-};
-
-std::optional<Box> FindBox() {
-    for (HWND window : Dialogs()) {
-        if (GetDlgItem(window, IDC_PASSWORD) != nullptr ||
-            GetDlgItem(window, IDC_PROGRESS_BAR) != nullptr)
-            continue;
-        Box box{window, Narrow(TextOf(window)), {}};
-        for (HWND child = GetWindow(window, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[16] = {};
-            GetClassNameW(child, name, 16);
-            if (std::wstring(name) == L"Static")
-                box.text += Narrow(TextOf(child));
-        }
-        return box;
-    }
-    return std::nullopt;
-}
-
-void CloseBox(const Box& box) {
-    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+bool Visible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
 }
 
 HWND g_passwordWindow = nullptr;
 HWND PasswordWindow() {
-    for (HWND window : Dialogs())
-        if (GetDlgItem(window, IDC_PASSWORD) != nullptr)
+    for (HWND window : guitest::DialogWindows(IDD_PASSWORD))
+        if (Visible(window))
             return window;
     return nullptr;
 }
@@ -116,10 +51,8 @@ bool Enabled(int id) {
 }
 
 bool ProgressOpen() {
-    for (HWND window : Dialogs())
-        if (GetDlgItem(window, IDC_PROGRESS_BAR) != nullptr)
-            return true;
-    return false;
+    const std::vector<HWND> windows = guitest::DialogWindows(IDD_PROGRESS);
+    return std::any_of(windows.begin(), windows.end(), Visible);
 }
 
 // Ticks of the exchange timer that the password window has taken from the
@@ -166,11 +99,11 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
         // Every expected box has been seen: another one is a fault, and would
         // hold the window open for good.
         static HWND reported = nullptr;
-        if (const std::optional<Box> box = FindBox(); box && box->window != reported) {
+        if (const auto box = guitest::FindMessageBox(); box && box->window != reported) {
             reported = box->window;
-            ok(false, "unexpected message box \"%s\" / \"%s\"", box->caption.c_str(),
-               box->text.c_str());
-            CloseBox(*box);
+            ok(false, "unexpected message box \"%s\" / \"%s\"",
+               guitest::Narrow(box->caption).c_str(), guitest::Narrow(box->text).c_str());
+            guitest::CloseMessageBox(box->window);
         }
         return;
     }
@@ -183,8 +116,7 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
         g_stepSince = NowMs();
     } else if (NowMs() - g_stepSince > kStepTimeoutMs) {
         ok(false, "timed out waiting: %s", step.what);
-        std::printf("%d passed, %d failed\n", g_passed, g_failed + 1);
-        ExitProcess(1);
+        ExitProcess(guitest::Summary());
     }
     g_inStep = false;
 }
@@ -215,7 +147,8 @@ bool Ready() {
 }
 
 Step TypeAndPressOK(const std::string& password) {
-    return {"the password window", [] { return PasswordWindow() != nullptr && !FindBox(); },
+    return {"the password window",
+            [] { return PasswordWindow() != nullptr && !guitest::FindMessageBox(); },
             [password] {
                 Type(password);
                 PressOK();
@@ -223,15 +156,17 @@ Step TypeAndPressOK(const std::string& password) {
 }
 
 Step ExpectBox(const char* caption, const char* text, std::function<void()> then = {}) {
-    return {text, [] { return FindBox().has_value(); },
+    return {text, [] { return guitest::FindMessageBox().has_value(); },
             [=] {
-                const Box box = *FindBox();
-                ok(box.caption == caption && box.text == text,
+                const guitest::MessageBoxSeen box = *guitest::FindMessageBox();
+                const std::string seenCaption = guitest::Narrow(box.caption);
+                const std::string seenText = guitest::Narrow(box.text);
+                ok(seenCaption == caption && seenText == text,
                    "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption, text,
-                   box.caption.c_str(), box.text.c_str());
+                   seenCaption.c_str(), seenText.c_str());
                 if (then)
                     then();
-                CloseBox(box);
+                guitest::CloseMessageBox(box.window);
             }};
 }
 
@@ -280,9 +215,9 @@ void CaseWrong(const std::string& bad, const std::string& good) {
                              !ProgressOpen(),
                          "controls enabled and progress window closed under the box");
                   }),
-        {"the box closed", [] { return !FindBox(); },
+        {"the box closed", [] { return !guitest::FindMessageBox(); },
          [] {
-             ok(TextOf(GetDlgItem(g_passwordWindow, IDC_PASSWORD)).empty(),
+             ok(guitest::WindowText(GetDlgItem(g_passwordWindow, IDC_PASSWORD)).empty(),
                 "the password box is emptied");
              ok(Ready(), "the window is ready for another try");
          }},
@@ -300,7 +235,7 @@ void CaseNoAnswer(const std::string& password, SOCKET heldPort) {
     std::vector<Step> steps = {TypeAndPressOK(password)};
     if (heldPort != INVALID_SOCKET)
         steps.push_back(ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"));
-    steps.push_back({"tick 60", [] { return g_ticks >= 60 && !FindBox(); },
+    steps.push_back({"tick 60", [] { return g_ticks >= 60 && !guitest::FindMessageBox(); },
                      // A socket error box gives its owner back its input when it
                      // closes, though the progress window still runs: only the
                      // controls tell that the check waits.
@@ -455,37 +390,40 @@ int wmain(int argc, wchar_t** argv) {
     InitCommonControlsEx(&controls);
     WSADATA data;
     if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
-        std::printf("FAIL WSAStartup\n");
-        return 1;
+        ok(false, "Winsock starts");
+        return guitest::Summary();
     }
     g_reportedSettings = "sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1";
-    const HHOOK counting =
-        SetWindowsHookExW(WH_GETMESSAGE, CountMessages, nullptr, GetCurrentThreadId());
-    const HHOOK watching =
-        SetWindowsHookExW(WH_CALLWNDPROC, WatchProgressClose, nullptr, GetCurrentThreadId());
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(win::AnsiFromWide(argv[i]));
     const std::string mode = args.empty() ? "" : args[0];
+    std::function<void()> run;
     if (mode == "right" && args.size() == 2)
-        CaseRight(args[1]);
+        run = [&] { CaseRight(args[1]); };
     else if (mode == "wrong" && args.size() == 3)
-        CaseWrong(args[1], args[2]);
+        run = [&] { CaseWrong(args[1], args[2]); };
     else if (mode == "noanswer" && args.size() == 2)
-        CaseNoAnswer(args[1], INVALID_SOCKET);
+        run = [&] { CaseNoAnswer(args[1], INVALID_SOCKET); };
     else if (mode == "bound" && args.size() == 2)
-        CaseNoAnswer(args[1], HoldClientPort());
+        run = [&] { CaseNoAnswer(args[1], HoldClientPort()); };
     else if (mode == "probe" && args.size() == 2)
-        CaseProbe(args[1]);
+        run = [&] { CaseProbe(args[1]); };
     else if (mode == "burst" && args.size() == 2)
-        CaseBurst(args[1]);
+        run = [&] { CaseBurst(args[1]); };
     else {
         std::printf("usage: password_lab right|wrong|noanswer|bound|probe|burst ...\n");
         return 2;
     }
+    const HHOOK counting =
+        SetWindowsHookExW(WH_GETMESSAGE, CountMessages, nullptr, GetCurrentThreadId());
+    const HHOOK watching =
+        SetWindowsHookExW(WH_CALLWNDPROC, WatchProgressClose, nullptr, GetCurrentThreadId());
+    // Named after the test that runs the case: the burst script picks its
+    // figures out by the line's first word, "burst".
+    guitest::RunTest(("lab_password_" + mode).c_str(), run);
     UnhookWindowsHookEx(watching);
     UnhookWindowsHookEx(counting);
-    std::printf("%d passed, %d failed\n", g_passed, g_failed);
-    return g_failed == 0 ? 0 : 1;
+    return guitest::Summary();
 }
