@@ -7,7 +7,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-exe=${SHOW_WINDOW:-$root/build/win/tests/gui/show_window.exe}
+exe=${SHOW_WINDOW:-$root/build/win/tools/screenshots/show_window.exe}
 out=${SCREENSHOT_DIR:-$root/build/screenshots}
 windows=(welcome:102 step1:129 step2:130 step3:131 step4:132 progress:112 password:156
   confirm:158)
