@@ -2,7 +2,7 @@
 # Measurement, not a test: how many of 500 arrays' simultaneous "GETOK"
 # replies a search exchange reads under Wine, with the exchange's enlarged
 # receive buffer and with a fresh socket's default one. Prints figures only.
-#   tests/lab/burst_under_wine.sh [RUNS] [NATIVE_BUILD] [WIN_BUILD]
+#   tools/bench/burst-under-wine.sh [RUNS] [NATIVE_BUILD] [WIN_BUILD]
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 runs=${1:-5}
