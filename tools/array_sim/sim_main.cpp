@@ -172,6 +172,10 @@ std::optional<std::vector<SimArray>> MakeArrays(const SimOptions& options, std::
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << kSimUsage;
+        return 0;
+    }
     std::string error;
     const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
