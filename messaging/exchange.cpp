@@ -4,11 +4,12 @@
 bool Exchange::SendRequest(std::string_view request, unsigned tickLimit) {
     tickCount_ = 0;
     tickLimit_ = tickLimit;
+    waiting_ = true;
     io_.StartTimer();
     localAddresses_ = io_.LocalAddresses();
 
     // Listen first: an array that answers at once must find the port bound.
-    const bool listening = OpenReceiveSocket();
+    const SocketFailure failure = OpenReceiveSocket();
     // An empty request is what BuildRequest gives for a payload it refused.
     if (request.empty() || !io_.Broadcast(request)) {
         // Nothing went out, so nothing can answer: let the expiry report it
@@ -16,26 +17,28 @@ bool Exchange::SendRequest(std::string_view request, unsigned tickLimit) {
         CloseReceiveSocket();
         return false;
     }
-    return listening;
+    // Only now: a message box runs its own loop, in which the timer goes on
+    // ticking, and a request sent after it closed could reach an array after
+    // the window had already given up on the exchange.
+    if (failure != nullptr)
+        io_.ShowSocketError(failure->text, failure->caption);
+    return failure == nullptr;
 }
 
-bool Exchange::OpenReceiveSocket() {
+Exchange::SocketFailure Exchange::OpenReceiveSocket() {
+    static constexpr SocketError kCreate{kCreateSockText, kCreateSockCaption};
+    static constexpr SocketError kBind{kBindText, kBindCaption};
+    static constexpr SocketError kSelect{kSelectText, kSelectCaption};
     if (receiveSocketOpen_)
         CloseReceiveSocket();
-    if (!io_.CreateReceiveSocket()) {
-        io_.ShowSocketError(kCreateSockText, kCreateSockCaption);
-        return false;
-    }
+    if (!io_.CreateReceiveSocket())
+        return &kCreate;
     receiveSocketOpen_ = true;
-    if (!io_.BindReceiveSocket()) {
-        io_.ShowSocketError(kBindText, kBindCaption);
-        return false;
-    }
-    if (!io_.SelectReceiveSocket()) {
-        io_.ShowSocketError(kSelectText, kSelectCaption);
-        return false;
-    }
-    return true;
+    if (!io_.BindReceiveSocket())
+        return &kBind;
+    if (!io_.SelectReceiveSocket())
+        return &kSelect;
+    return nullptr;
 }
 
 void Exchange::CloseReceiveSocket() {
@@ -65,9 +68,14 @@ std::optional<Reply> Exchange::OnPINGAsynch(unsigned event, unsigned error) {
 }
 
 bool Exchange::OnTick() {
+    // Once expired, stay quiet: a tick nested in a message box of the expiry,
+    // or one still queued when the timer stopped, must not end it twice.
+    if (!waiting_)
+        return false;
     if (tickCount_ < tickLimit_) {
         ++tickCount_;
         return false;
     }
+    waiting_ = false;
     return true;
 }

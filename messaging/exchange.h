@@ -50,8 +50,9 @@ class Exchange {
 public:
     explicit Exchange(ExchangeIo& io) : io_(io) {}
 
-    // Starts the timer, readies the receive socket, then sends. True when the
-    // request went out with a receive socket listening for the replies.
+    // Starts the timer, readies the receive socket, sends, and only then shows
+    // why the socket could not listen, if it could not. True when the request
+    // went out with a receive socket listening for the replies.
     bool SendRequest(std::string_view request, unsigned tickLimit);
 
     // Handler of the socket notification; gives only replies addressed to
@@ -59,7 +60,7 @@ public:
     std::optional<Reply> OnPINGAsynch(unsigned event, unsigned error);
 
     // Counts one timer tick; call it after the progress step of the tick.
-    // True on the tick after the limit: the exchange has expired.
+    // True once, on the tick after the limit: the exchange has expired.
     bool OnTick();
 
     bool ReceiveSocketOpen() const { return receiveSocketOpen_; }
@@ -67,11 +68,18 @@ public:
     void StopTimer() { io_.StopTimer(); }
 
 private:
-    bool OpenReceiveSocket();
+    struct SocketError {
+        const char* text;
+        const char* caption;
+    };
+    // The step that failed, or null when the socket listens.
+    using SocketFailure = const SocketError*;
+    SocketFailure OpenReceiveSocket();
 
     ExchangeIo& io_;
     unsigned tickCount_ = 0;
     unsigned tickLimit_ = 0;
     bool receiveSocketOpen_ = false;
+    bool waiting_ = false; // from SendRequest until the expiry
     std::vector<std::string> localAddresses_;
 };

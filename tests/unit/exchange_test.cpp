@@ -49,8 +49,12 @@ public:
         return sendOk;
     }
     std::vector<std::string> LocalAddresses() override { return addresses; }
+    // What happens while a box is open: its loop dispatches timer ticks.
+    std::function<void()> whileBoxOpen;
     void ShowSocketError(const char* text, const char* caption) override {
         boxes.push_back(std::string(caption) + "|" + text);
+        if (whileBoxOpen)
+            whileBoxOpen();
     }
     void ShowEventError(const std::string& text) override { boxes.push_back(text); }
 };
@@ -208,6 +212,38 @@ TEST_F(ExchangeTest, BindOrSelectFailureKeepsTheSocketOpenAndStillSends) {
         Tick();
     EXPECT_TRUE(Tick());
     EXPECT_TRUE(exchange.ReceiveSocketOpen());
+}
+
+TEST_F(ExchangeTest, SocketErrorBoxComesOnlyAfterTheRequestWentOut) {
+    io.bindOk = false;
+    std::size_t sentWhenExpired = 0;
+    // The user leaves the box open past the limit: the exchange expires in
+    // the box's loop, and nothing may be sent after that.
+    io.whileBoxOpen = [&] {
+        for (unsigned i = 0; i < VERIFY_TICK_LIMIT; ++i)
+            ASSERT_FALSE(Tick());
+        ASSERT_TRUE(Tick());
+        sentWhenExpired = io.sent.size();
+    };
+    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(sentWhenExpired, 1u);
+    EXPECT_EQ(io.sent.size(), 1u);
+}
+
+TEST_F(ExchangeTest, ExpiresOnceHoweverManyTicksFollow) {
+    exchange.SendRequest(std::string(SEARCH_PROBE), SEARCH_TICK_LIMIT);
+    for (unsigned i = 0; i < SEARCH_TICK_LIMIT; ++i)
+        Tick();
+    EXPECT_TRUE(Tick());
+    // A tick nested in the expiry's message box, or one still queued when
+    // the timer stopped, must not run the expiry again.
+    EXPECT_FALSE(Tick());
+    EXPECT_FALSE(Tick());
+
+    exchange.SendRequest(std::string(SEARCH_PROBE), SEARCH_TICK_LIMIT);
+    for (unsigned i = 0; i < SEARCH_TICK_LIMIT; ++i)
+        ASSERT_FALSE(Tick());
+    EXPECT_TRUE(Tick()) << "the next exchange expires again";
 }
 
 TEST_F(ExchangeTest, SendFailureClosesTheReceiveSocketAgain) {
