@@ -111,9 +111,20 @@ std::vector<std::string> WinsockIo::LocalAddresses() {
 }
 
 void WinsockIo::ShowSocketError(const char* text, const char* caption) {
-    ::MessageBoxA(Window(), text, caption, MB_OK);
+    ShowBox(text, caption, MB_OK);
 }
 
 void WinsockIo::ShowEventError(const std::string& text) {
-    ::MessageBoxA(Window(), text.c_str(), kEventErrorCaption, MB_SYSTEMMODAL);
+    ShowBox(text.c_str(), kEventErrorCaption, MB_SYSTEMMODAL);
+}
+
+void WinsockIo::ShowBox(const char* text, const char* caption, UINT style) {
+    // A closing message box enables its owner whatever state it found it in;
+    // a window kept disabled by its progress window while it waits must stay
+    // so, or the user could leave or restart an exchange that is still running.
+    const HWND owner = Window();
+    const bool wasDisabled = owner != nullptr && !::IsWindowEnabled(owner);
+    ::MessageBoxA(owner, text, caption, style);
+    if (wasDisabled && ::IsWindow(owner))
+        ::EnableWindow(owner, FALSE);
 }

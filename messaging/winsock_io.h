@@ -32,6 +32,7 @@ protected:
 
 private:
     HWND Window() const;
+    void ShowBox(const char* text, const char* caption, UINT style);
 
     CWnd& window_;
     SOCKET receiveSocket_ = INVALID_SOCKET;
