@@ -14,6 +14,9 @@ CProgressDlg::~CProgressDlg() {
 BOOL CProgressDlg::Open(HWND owner) {
     if (IsWindow())
         return TRUE;
+    // A window that went with its owner never ran DestroyWindow: its flag
+    // must not make a later close enable an owner this Open did not disable.
+    m_ownerDisabled = false;
     m_owner = GetSafeOwner(owner);
     if (m_owner != nullptr && ::IsWindowEnabled(m_owner)) {
         ::EnableWindow(m_owner, FALSE);
@@ -84,7 +87,9 @@ void CProgressDlg::PumpMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        if (IsWindow() && IsDialogMessageW(m_hWnd, &message))
+        // Keys go to the dialog manager of whichever of our windows they are
+        // for, this one or a page, so that no key pressed at a tick is lost.
+        if (PreTranslateDialogMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

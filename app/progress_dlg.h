@@ -23,8 +23,8 @@ public:
     void Step();
     // Shows the percentage of `position`; the text is written only when it changes.
     void SetPercent(int position);
-    // Dispatches every waiting message of the thread, keyboard ones to this
-    // window's dialog manager first.
+    // Dispatches every waiting message of the thread, keyboard ones to the
+    // dialog manager of the window of ours they are for.
     void PumpMessages();
     // Closes the window and enables the owner again, if Open had disabled it.
     BOOL DestroyWindow() override;

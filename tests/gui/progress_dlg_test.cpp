@@ -194,3 +194,36 @@ GUI_TEST(progress_opens_centred_over_its_owner) {
     progress.DestroyWindow();
     owner.DestroyWindow();
 }
+
+GUI_TEST(progress_gone_with_its_owner_forgets_it_disabled_it) {
+    CProgressDlg progress;
+    {
+        CDialog first(IDD_CONFIRM);
+        first.Create();
+        progress.Open(first.m_hWnd);
+        first.DestroyWindow(); // takes the owned progress window with it
+    }
+    ok(!progress.IsWindow(), "expected the progress window gone with its owner");
+    CDialog second(IDD_CONFIRM);
+    second.Create();
+    second.EnableWindow(FALSE);
+    progress.Open(second.m_hWnd);
+    progress.DestroyWindow();
+    ok(!second.IsWindowEnabled(), "expected an owner this Open did not disable left disabled");
+    second.DestroyWindow();
+}
+
+GUI_TEST(progress_pump_hands_a_page_its_keys) {
+    // Esc pressed on another open page while an exchange ticks: the page's
+    // dialog manager must see it, as in any other loop.
+    CDialog page(IDD_CONFIRM);
+    page.Create();
+    page.ShowWindow(SW_SHOW);
+    CProgressDlg progress;
+    progress.Open(nullptr);
+    PostMessageW(page.GetDlgItem(IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+    progress.PumpMessages();
+    ok(!page.IsWindowVisible(), "expected Esc to hide the page during the pump");
+    progress.DestroyWindow();
+    page.DestroyWindow();
+}
