@@ -2,11 +2,32 @@
 
 #include "messaging/settings.h"
 
+#include <algorithm>
+
+namespace {
+
+// The longest start of `name` within `limit` bytes that does not end inside a
+// character: host names are in code page 936, where a byte from 0x81 to 0xFE
+// opens a two-byte character.
+std::string CutToCharacters(const std::string& name, std::size_t limit) {
+    std::size_t end = 0;
+    while (end < name.size()) {
+        const auto byte = static_cast<unsigned char>(name[end]);
+        const std::size_t width = byte >= 0x81 && byte <= 0xFE ? 2 : 1;
+        if (end + width > limit)
+            break;
+        end += width;
+    }
+    return name.substr(0, std::min(end, name.size()));
+}
+
+} // namespace
+
 bool DeviceList::AddDevice(std::string_view settings) {
     if (settings.size() > kMaxSettingsLength)
         return false;
     DeviceRecord record;
-    record.name = GetSetting(settings, "sys.hostname").substr(0, kMaxDeviceNameLength);
+    record.name = CutToCharacters(GetSetting(settings, "sys.hostname"), kMaxDeviceNameLength);
     record.settings = settings;
     records_.push_back(std::move(record));
     return true;

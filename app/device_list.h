@@ -6,7 +6,7 @@
 #include <vector>
 
 struct DeviceRecord {
-    std::string name;     // sys.hostname, cut to kMaxDeviceNameLength
+    std::string name;     // sys.hostname, cut to kMaxDeviceNameLength bytes, whole characters
     std::string settings; // the "GETOK" payload, unchanged
 };
 

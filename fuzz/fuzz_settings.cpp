@@ -100,8 +100,13 @@ void CheckReply(const std::string& datagram, const std::string& local) {
     if (added) {
         Require(list.size() == 1 && list.At(-1) == list.At(0) && list.At(1) == nullptr);
         Require(list.At(0)->settings == reply.payload);
-        Require(list.At(0)->name ==
-                GetSetting(reply.payload, "sys.hostname").substr(0, kMaxDeviceNameLength));
+        // The name is the host name cut to whole characters: at most the
+        // limit, and never more than one byte (half a character) short of it.
+        const std::string host = GetSetting(reply.payload, "sys.hostname");
+        const std::string& name = list.At(0)->name;
+        Require(host.compare(0, name.size(), name) == 0);
+        Require(name.size() <= kMaxDeviceNameLength);
+        Require(name.size() + 1 >= std::min(host.size(), kMaxDeviceNameLength));
     } else {
         Require(list.size() == 0);
     }

@@ -33,6 +33,25 @@ TEST(DeviceList, NameIsTheHostNameCutToNineteenBytes) {
     EXPECT_EQ(list.At(2)->name, "real");
 }
 
+TEST(DeviceList, NameCutNeverSplitsAChineseCharacter) {
+    // "存" is B4 E6 in code page 936: nine of them fill 18 bytes, and the
+    // tenth would straddle the limit, so the name keeps nine.
+    std::string chinese;
+    for (int i = 0; i < 10; ++i)
+        chinese += "\xB4\xE6";
+    DeviceList list;
+    ASSERT_TRUE(list.AddDevice("sys.hostname=" + chinese));
+    EXPECT_EQ(list.At(0)->name, chinese.substr(0, 18));
+
+    // One ASCII byte first shifts the pairs: nine whole characters end at 19.
+    ASSERT_TRUE(list.AddDevice("sys.hostname=Q" + chinese));
+    EXPECT_EQ(list.At(1)->name, "Q" + chinese.substr(0, 18));
+
+    // A lone lead byte at the very end stays out rather than dangling.
+    ASSERT_TRUE(list.AddDevice("sys.hostname=abcdefghijklmnopqr\xB4"));
+    EXPECT_EQ(list.At(2)->name, "abcdefghijklmnopqr");
+}
+
 TEST(DeviceList, RefusesPayloadsLongerThanASettingsString) {
     DeviceList list;
     std::string longest = "sys.hostname=x&pad=" + std::string(kMaxSettingsLength - 19, 'p');
