@@ -1,14 +1,7 @@
 #include "app/progress_percent.h"
 
 // 64-bit intermediates: positions near the int limits must not overflow, and an
-// empty range (upper == lower) has nothing to divide by, so it stays put at 0%.
-
-int WrapPosition(const ProgressRange& range, int position) {
-    long long span = static_cast<long long>(range.upper) - range.lower;
-    if (position <= range.upper || span <= 0)
-        return position;
-    return static_cast<int>(range.lower + (position - static_cast<long long>(range.lower)) % span);
-}
+// empty range (upper == lower) has nothing to divide by, so it shows 0%.
 
 std::string PercentText(const ProgressRange& range, int position) {
     long long span = static_cast<long long>(range.upper) - range.lower;

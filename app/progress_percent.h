@@ -8,8 +8,5 @@ struct ProgressRange {
     int step = 10;
 };
 
-// The bar's own wrap past the upper bound: lower + (p - lower) mod (upper - lower).
-int WrapPosition(const ProgressRange& range, int position);
-
 // "40%" for 40; exactly 100 stays "100%", 110 shows "10%" like the bar.
 std::string PercentText(const ProgressRange& range, int position);
