@@ -1,7 +1,8 @@
 // The password window and the exchange on real Winsock under Wine, against
 // the simulated arrays of the lab network. Run by password_lab_test.sh inside
-// the lab; one case per run:
-//   password_lab right PW          the array accepts PW: the window ends with IDOK
+// the lab; one case per run (passwords are typed key by key):
+//   password_lab right PW          the array accepts PW: the window ends with IDOK;
+//                                  a 16-character PW fills the box, a 17th is refused
 //   password_lab wrong BAD GOOD    "Wrong password!", then a fresh check with GOOD
 //   password_lab noanswer PW       nobody answers (or not to us): expiry on tick 101
 //   password_lab bound PW          port 1211 is held: bind message, then expiry
@@ -121,8 +122,24 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
     g_inStep = false;
 }
 
-void Type(const std::string& password) {
-    SetWindowTextW(GetDlgItem(g_passwordWindow, IDC_PASSWORD), win::WideFromAnsi(password).c_str());
+HWND PasswordBox() {
+    return GetDlgItem(g_passwordWindow, IDC_PASSWORD);
+}
+
+// Key by key, as the keyboard delivers them: the box itself decides which
+// characters it takes (its length limit, its width when it cannot scroll).
+void Type(const std::string& text) {
+    for (const wchar_t character : win::WideFromAnsi(text))
+        SendMessageW(PasswordBox(), WM_CHAR, character, 1);
+}
+
+// Types the password into the empty box; the box must hold it whole.
+bool TypePassword(const std::string& password) {
+    Type(password);
+    const std::string held = win::AnsiFromWide(guitest::WindowText(PasswordBox()));
+    ok(held == password, "the box took all %zu typed characters (holds %zu: \"%s\")",
+       password.size(), held.size(), held.c_str());
+    return held == password;
 }
 
 double g_okAt = 0;
@@ -150,7 +167,7 @@ Step TypeAndPressOK(const std::string& password) {
     return {"the password window",
             [] { return PasswordWindow() != nullptr && !guitest::FindMessageBox(); },
             [password] {
-                Type(password);
+                TypePassword(password);
                 PressOK();
             }};
 }
@@ -185,11 +202,20 @@ void CaseRight(const std::string& password) {
     g_steps = {
         {"the password window", [] { return PasswordWindow() != nullptr; },
          [] {
-             ok(SendMessageW(GetDlgItem(g_passwordWindow, IDC_PASSWORD), EM_GETLIMITTEXT, 0, 0) ==
-                    16,
+             ok(SendMessageW(PasswordBox(), EM_GETLIMITTEXT, 0, 0) == 16,
                 "the password box takes 16 characters");
          }},
-        TypeAndPressOK(password),
+        {"the password window", [] { return !guitest::FindMessageBox(); },
+         [password] {
+             if (TypePassword(password) && password.size() == 16) {
+                 // One character past the limit: the box refuses it and what
+                 // goes out is still the password as typed.
+                 Type("x");
+                 ok(guitest::WindowText(PasswordBox()).size() == 16,
+                    "a 17th typed character is refused");
+             }
+             PressOK();
+         }},
     };
     const INT_PTR result = RunPasswordWindow();
     const double elapsed = NowMs() - g_okAt;
@@ -217,8 +243,7 @@ void CaseWrong(const std::string& bad, const std::string& good) {
                   }),
         {"the box closed", [] { return !guitest::FindMessageBox(); },
          [] {
-             ok(guitest::WindowText(GetDlgItem(g_passwordWindow, IDC_PASSWORD)).empty(),
-                "the password box is emptied");
+             ok(guitest::WindowText(PasswordBox()).empty(), "the password box is emptied");
              ok(Ready(), "the window is ready for another try");
          }},
         TypeAndPressOK(good),
