@@ -151,9 +151,10 @@ std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
             wchar_t name[16] = {};
             GetClassNameW(hwnd, name, 16);
             // Our dialogs carry their object in a window property, which
-            // another process can read too.
+            // another process can read too. A box still being built (not yet
+            // shown) has no text yet: the caller polls again.
             if (owner != search->processId || std::wstring(name) != L"#32770" ||
-                CDialog::FromHandle(hwnd) != nullptr)
+                CDialog::FromHandle(hwnd) != nullptr || !IsWindowVisible(hwnd))
                 return TRUE;
             search->found = hwnd;
             return FALSE;

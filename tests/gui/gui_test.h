@@ -53,7 +53,7 @@ struct MessageBoxSeen {
     std::wstring text;
 };
 
-// A message box that process `processId` shows: a dialog-class window that is
+// A message box that process `processId` shows: a visible dialog-class window that is
 // none of our dialogs (this process's own boxes by default).
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId = GetCurrentProcessId());
 // Presses the box's OK from outside its loop; the box closes once its loop runs.
