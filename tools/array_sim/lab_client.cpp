@@ -6,6 +6,7 @@
 // Output: one line per datagram, "<length> <text>", the text as EscapedText.
 #include "messaging/message.h"
 #include "tools/array_sim/datagram_text.h"
+#include "tools/array_sim/endpoint.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -24,14 +25,6 @@ namespace {
 int Fail(const char* what) {
     std::fprintf(stderr, "q6-lab-client: %s: %s\n", what, std::strerror(errno));
     return 1;
-}
-
-sockaddr_in Endpoint(in_addr_t address, unsigned short port) {
-    sockaddr_in endpoint{};
-    endpoint.sin_family = AF_INET;
-    endpoint.sin_addr.s_addr = htonl(address);
-    endpoint.sin_port = htons(port);
-    return endpoint;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Only ever run it inside a network namespace (tools/lab.sh does).
 #include "messaging/message.h"
 #include "tools/array_sim/datagram_text.h"
+#include "tools/array_sim/endpoint.h"
 #include "tools/array_sim/sim_arrays.h"
 #include "tools/array_sim/sim_options.h"
 #include "tools/array_sim/sim_protocol.h"
@@ -58,10 +59,7 @@ int OpenServerSocket() {
     const int on = 1;
     setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_ANY);
-    local.sin_port = htons(SERVER_PORT);
+    sockaddr_in local = Endpoint(INADDR_ANY, SERVER_PORT);
     if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
         close(fd);
         return -1;

@@ -5,6 +5,7 @@
 // SIZE is "default" (the system's receive buffer, as the exchange has it) or a
 // SO_RCVBUF request in bytes. One line of figures per run.
 #include "messaging/message.h"
+#include "tools/array_sim/endpoint.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -26,14 +27,6 @@ struct Run {
     int received = 0;
     int effectiveBuffer = 0;
 };
-
-sockaddr_in Endpoint(in_addr_t address, unsigned short port) {
-    sockaddr_in endpoint{};
-    endpoint.sin_family = AF_INET;
-    endpoint.sin_addr.s_addr = htonl(address);
-    endpoint.sin_port = htons(port);
-    return endpoint;
-}
 
 bool Measure(int requestedBuffer, int readAfterMs, Run& run) {
     const int receiver = socket(AF_INET, SOCK_DGRAM, 0);
