@@ -6,40 +6,36 @@
 #include "win/ctl_color.h"
 #include "win/gdi.h"
 
-template <class Control> class CColorControl : public Control, private CtlColorHandler {
+class CColorControl : public CWnd, private CtlColorHandler {
 public:
-    CColorControl() : m_background(::GetSysColor(COLOR_BTNFACE)), m_brush(m_background) {}
+    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id);
 
-    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id) {
-        if (!Control::Create(text, style, rect, parent, id))
-            return FALSE;
-        win::RegisterCtlColorHandler(this->m_hWnd, this);
-        return TRUE;
-    }
+    void SetTextColor(COLORREF colour);
+    void SetBkColor(COLORREF colour);
 
-    void SetTextColor(COLORREF colour) {
-        m_text = colour;
-        this->InvalidateRect(nullptr, TRUE);
-    }
-
-    void SetBkColor(COLORREF colour) {
-        m_background = colour;
-        m_brush.DeleteObject();
-        m_brush.Attach(::CreateSolidBrush(colour));
-        this->InvalidateRect(nullptr, TRUE);
-    }
+protected:
+    explicit CColorControl(const wchar_t* className);
 
 private:
-    HBRUSH CtlColor(HDC dc, UINT) override {
-        ::SetTextColor(dc, m_text);
-        ::SetBkColor(dc, m_background);
-        return m_brush.GetSafeHandle();
-    }
+    HBRUSH CtlColor(HDC dc, UINT type) override;
 
+    const wchar_t* m_className;
     COLORREF m_text = RGB(0, 0, 0);
     COLORREF m_background;
     CBrush m_brush;
 };
 
-class CColorStatic : public CColorControl<CStatic> {};
-class CColorButton : public CColorControl<CButton> {};
+class CColorStatic : public CColorControl {
+public:
+    CColorStatic() : CColorControl(L"STATIC") {}
+};
+
+// Group boxes and radio buttons. A themed button draws its text in the
+// theme's colour, whatever the page asks for, so these draw unthemed.
+class CColorButton : public CColorControl {
+public:
+    CColorButton() : CColorControl(L"BUTTON") {}
+    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id);
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int state) { SendMessage(BM_SETCHECK, state); }
+};

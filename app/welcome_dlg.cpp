@@ -28,12 +28,14 @@ bool CWelcomeDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     return CDialog::ProcessMessage(message, wParam, lParam, result);
 }
 
-bool CWelcomeDlg::OnCommand(WORD id, WORD code, HWND control) {
-    if (id == IDC_START && code == BN_CLICKED) {
+void CWelcomeDlg::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_START:
         OnStart();
-        return true;
+        break;
+    default:
+        CDialog::OnButtonClicked(id);
     }
-    return CDialog::OnCommand(id, code, control);
 }
 
 void CWelcomeDlg::OnPaint() {

@@ -1,7 +1,23 @@
 #include "app/wizard_page.h"
 
-CWizardPage::CWizardPage(UINT templateId, const PageHead& head)
-    : CDialog(templateId), m_head(head) {}
+#include "win/text.h"
+
+namespace {
+
+constexpr std::array<int, kMeasuredFonts> kPointFonts = {220, 150, 110, 100}; // A to D
+
+} // namespace
+
+CWizardPage::CWizardPage(UINT templateId, std::span<const RunTimeControl> layout,
+                         std::initializer_list<BoldFontSpec> boldFonts)
+    : CDialog(templateId), m_layout(layout), m_boldFonts(boldFonts) {
+    for (const RunTimeControl& row : m_layout) {
+        if (row.kind == ControlKind::kButton)
+            m_controls.push_back(std::make_unique<CColorButton>());
+        else
+            m_controls.push_back(std::make_unique<CColorStatic>());
+    }
+}
 
 bool CWizardPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
@@ -18,11 +34,27 @@ bool CWizardPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
     if (Default(WM_CREATE, 0, reinterpret_cast<LPARAM>(create)) == -1)
         return -1;
-    m_fontA.Create(m_hWnd, 220);
-    m_fontB.Create(m_hWnd, 150);
-    m_fontC.Create(m_hWnd, 110);
-    m_fontD.Create(m_hWnd, 100);
-    CreatePageHead(*this, m_head, m_heading, m_title, m_fontA, m_fontB);
+    const RECT client = GetClientRect();
+    for (int slot = 0; slot < kMeasuredFonts; ++slot) {
+        m_fonts[slot].CreatePointFont(kPointFonts[slot], kPageFace);
+        const FontMetrics metrics = MeasureFont(m_hWnd, m_fonts[slot]);
+        m_measured[slot] = {metrics.avgCharWidth, metrics.height};
+    }
+    for (const BoldFontSpec& bold : m_boldFonts)
+        m_fonts[bold.slot].CreateFontIndirect(BoldFont(bold.height, bold.face));
+
+    LayoutInput input{static_cast<double>(client.right), static_cast<double>(client.bottom), 0,
+                      m_measured};
+    for (std::size_t row = 0; row < m_layout.size(); ++row) {
+        const RunTimeControl& control = m_layout[row];
+        const std::wstring text =
+            control.textId != 0 ? win::LoadResourceString(control.textId) : std::wstring();
+        input.n = win::AnsiLength(text);
+        const PixelRect place = Place(control, input);
+        CreatePageControl(*m_controls[row], *this, text, control.style,
+                          {place.left, place.top, place.right, place.bottom},
+                          static_cast<UINT>(control.id), m_fonts[control.font], control.colour);
+    }
     return 0;
 }
 

@@ -1,29 +1,45 @@
 #pragma once
 // What the four wizard pages share: the page colour painted behind everything,
-// fonts A to D measured on the page, and the heading and title in orange.
-// A page adds its own fonts and controls in its OnCreate, after this one's.
-#include "app/color_controls.h"
+// point fonts A to D measured on the page, the page's bold fonts, and its
+// run-time controls made from its layout table when the window is created.
 #include "app/page_frame.h"
+#include "app/page_layout.h"
 #include "win/dialog.h"
+
+#include <array>
+#include <initializer_list>
+#include <memory>
+#include <span>
+#include <vector>
+
+struct BoldFontSpec {
+    FontSlot slot;
+    int height; // pixels
+    const wchar_t* face;
+};
 
 class CWizardPage : public CDialog {
 public:
-    CWizardPage(UINT templateId, const PageHead& head);
+    CWizardPage(UINT templateId, std::span<const RunTimeControl> layout,
+                std::initializer_list<BoldFontSpec> boldFonts);
+
+    // The fonts A to D as this page's window measured them.
+    const std::array<FontMeasure, kMeasuredFonts>& MeasuredFonts() const { return m_measured; }
 
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // -1 refuses the window, as for any WM_CREATE.
-    virtual LRESULT OnCreate(CREATESTRUCTW* create);
 
-    MeasuredFont m_fontA; // 22 pt: heading
-    MeasuredFont m_fontB; // 15 pt: title
-    MeasuredFont m_fontC; // 11 pt
-    MeasuredFont m_fontD; // 10 pt: its height is a row's height
-    CColorStatic m_heading;
-    CColorStatic m_title;
+    // The control of row `row` of the layout table.
+    CColorControl& Control(int row) { return *m_controls[row]; }
 
 private:
+    // -1 refuses the window, as for any WM_CREATE.
+    LRESULT OnCreate(CREATESTRUCTW* create);
     void OnPaint();
 
-    PageHead m_head;
+    std::span<const RunTimeControl> m_layout;
+    std::vector<BoldFontSpec> m_boldFonts;
+    std::array<CFont, kFontSlots> m_fonts;
+    std::array<FontMeasure, kMeasuredFonts> m_measured{};
+    std::vector<std::unique_ptr<CColorControl>> m_controls;
 };

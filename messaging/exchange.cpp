@@ -67,6 +67,12 @@ std::optional<Reply> Exchange::OnPINGAsynch(unsigned event, unsigned error) {
     return reply;
 }
 
+void Exchange::End() {
+    waiting_ = false;
+    io_.StopTimer();
+    CloseReceiveSocket();
+}
+
 bool Exchange::OnTick() {
     // Once expired, stay quiet: a tick nested in a message box of the expiry,
     // or one still queued when the timer stopped, must not end it twice.

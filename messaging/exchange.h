@@ -63,9 +63,14 @@ public:
     // True once, on the tick after the limit: the exchange has expired.
     bool OnTick();
 
+    // From SendRequest until the expiry or End.
+    bool Waiting() const { return waiting_; }
     bool ReceiveSocketOpen() const { return receiveSocketOpen_; }
     void CloseReceiveSocket();
     void StopTimer() { io_.StopTimer(); }
+    // The window's ending reply: timer stopped, socket closed, and no expiry
+    // after it, not even in the tick whose message pump handled the reply.
+    void End();
 
 private:
     struct SocketError {
@@ -80,6 +85,6 @@ private:
     unsigned tickCount_ = 0;
     unsigned tickLimit_ = 0;
     bool receiveSocketOpen_ = false;
-    bool waiting_ = false; // from SendRequest until the expiry
+    bool waiting_ = false;
     std::vector<std::string> localAddresses_;
 };

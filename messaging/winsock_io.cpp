@@ -119,12 +119,12 @@ void WinsockIo::ShowEventError(const std::string& text) {
 }
 
 void WinsockIo::ShowBox(const char* text, const char* caption, UINT style) {
-    // A closing message box enables its owner whatever state it found it in;
-    // a window kept disabled by its progress window while it waits must stay
-    // so, or the user could leave or restart an exchange that is still running.
+    // A window kept disabled by its progress window while it waits must stay
+    // so, or the user could leave or restart an exchange that still runs. But
+    // the timer ticks on inside the box, and an exchange that expired there
+    // has given the window back: disabling it again would lock it for good.
     const HWND owner = Window();
-    const bool wasDisabled = owner != nullptr && !::IsWindowEnabled(owner);
     ::MessageBoxA(owner, text, caption, style);
-    if (wasDisabled && ::IsWindow(owner))
+    if (keepDisabled_ && keepDisabled_() && ::IsWindow(owner))
         ::EnableWindow(owner, FALSE);
 }

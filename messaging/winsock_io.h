@@ -4,13 +4,18 @@
 #include "messaging/exchange.h"
 #include <winsock2.h>
 
+#include <functional>
+
 class CWnd;
 
 class WinsockIo : public ExchangeIo {
 public:
     // The window may be created and destroyed many times while this object
-    // lives; its current handle is read at each call.
-    explicit WinsockIo(CWnd& window) : window_(window) {}
+    // lives; its current handle is read at each call. `keepDisabled` tells,
+    // when a socket error box closes, whether the window must stay disabled
+    // (a closing box enables its owner whatever state it found it in).
+    explicit WinsockIo(CWnd& window, std::function<bool()> keepDisabled = {})
+        : window_(window), keepDisabled_(std::move(keepDisabled)) {}
     ~WinsockIo() override;
     WinsockIo(const WinsockIo&) = delete;
     WinsockIo& operator=(const WinsockIo&) = delete;
@@ -35,5 +40,6 @@ private:
     void ShowBox(const char* text, const char* caption, UINT style);
 
     CWnd& window_;
+    std::function<bool()> keepDisabled_;
     SOCKET receiveSocket_ = INVALID_SOCKET;
 };

@@ -2,30 +2,23 @@
 
 #include "app/app_objects.h"
 #include "app/page_moves.h"
+#include "pages/page_layouts.h"
 #include "res/resource.h"
 
 CDateTimePage::CDateTimePage()
-    : CWizardPage(IDD_DATETIME_PAGE, {IDS_STEP3_HEADING, IDS_STEP3_TITLE, 0.24}) {}
+    : CWizardPage(IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}) {}
 
-bool CDateTimePage::OnCommand(WORD id, WORD code, HWND control) {
-    if (code == BN_CLICKED) {
-        switch (id) {
-        case IDC_DATETIME_NEXT:
-            OnNext();
-            return true;
-        case IDC_DATETIME_BACK:
-            OnBack();
-            return true;
-        }
+void CDateTimePage::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_DATETIME_NEXT:
+        OnNext();
+        break;
+    case IDC_DATETIME_BACK:
+        OnBack();
+        break;
+    default:
+        CWizardPage::OnButtonClicked(id);
     }
-    return CWizardPage::OnCommand(id, code, control);
-}
-
-LRESULT CDateTimePage::OnCreate(CREATESTRUCTW* create) {
-    if (CWizardPage::OnCreate(create) == -1)
-        return -1;
-    m_fontE.CreateFontIndirect(BoldFont(20, kPageFace));
-    return 0;
 }
 
 void CDateTimePage::OnNext() {

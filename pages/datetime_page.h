@@ -8,14 +8,12 @@ public:
     CDateTimePage();
 
 protected:
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    LRESULT OnCreate(CREATESTRUCTW* create) override;
+    void OnButtonClicked(WORD id) override;
 
 private:
     void OnNext();
     void OnBack();
 
-    CFont m_fontE;
     // The page "上一步" goes back to.
     CNetworkPage m_networkPage;
 };

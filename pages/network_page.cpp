@@ -2,30 +2,23 @@
 
 #include "app/app_objects.h"
 #include "app/page_moves.h"
+#include "pages/page_layouts.h"
 #include "res/resource.h"
 
 CNetworkPage::CNetworkPage()
-    : CWizardPage(IDD_NETWORK_PAGE, {IDS_STEP2_HEADING, IDS_STEP2_TITLE, 0.24, 1.2}) {}
+    : CWizardPage(IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}) {}
 
-bool CNetworkPage::OnCommand(WORD id, WORD code, HWND control) {
-    if (code == BN_CLICKED) {
-        switch (id) {
-        case IDC_NETWORK_NEXT:
-            OnNext();
-            return true;
-        case IDC_NETWORK_BACK:
-            OnBack();
-            return true;
-        }
+void CNetworkPage::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_NETWORK_NEXT:
+        OnNext();
+        break;
+    case IDC_NETWORK_BACK:
+        OnBack();
+        break;
+    default:
+        CWizardPage::OnButtonClicked(id);
     }
-    return CWizardPage::OnCommand(id, code, control);
-}
-
-LRESULT CNetworkPage::OnCreate(CREATESTRUCTW* create) {
-    if (CWizardPage::OnCreate(create) == -1)
-        return -1;
-    m_fontE.CreateFontIndirect(BoldFont(20, kPageFace));
-    return 0;
 }
 
 void CNetworkPage::OnNext() {

@@ -8,14 +8,12 @@ public:
     CNetworkPage();
 
 protected:
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    LRESULT OnCreate(CREATESTRUCTW* create) override;
+    void OnButtonClicked(WORD id) override;
 
 private:
     void OnNext();
     void OnBack();
 
-    CFont m_fontE;
     // The page "上一步" goes back to.
     CSearchPage m_searchPage;
 };

@@ -7,11 +7,13 @@
 
 namespace {
 
-constexpr int kPasswordLimit = 16;
+// The array compares at most this many bytes of code-page-936 text: 16 ASCII
+// characters or 8 Chinese ones.
+constexpr int kPasswordBytes = 16;
 
 } // namespace
 
-CPasswordDlg::CPasswordDlg() : CDialog(IDD_PASSWORD), m_progress(g_passwordProgress) {}
+CPasswordDlg::CPasswordDlg() : CDialog(IDD_PASSWORD), m_host(*this, g_passwordProgress, *this) {}
 
 void CPasswordDlg::DoDataExchange() {
     DDX_Control(IDC_PASSWORD, m_password);
@@ -19,58 +21,58 @@ void CPasswordDlg::DoDataExchange() {
 
 BOOL CPasswordDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_password.LimitText(kPasswordLimit);
+    m_password.LimitText(kPasswordBytes);
+    m_accepted.clear();
+    m_acceptedSelection = 0;
     return TRUE;
+}
+
+void CPasswordDlg::OnCommand(WORD id, WORD code) {
+    if (id == IDC_PASSWORD && code == EN_CHANGE)
+        OnPasswordChange();
+}
+
+// The box counts characters, the array bytes: a change that would make the
+// password longer than the array takes is undone, whether typed or pasted.
+void CPasswordDlg::OnPasswordChange() {
+    const std::wstring text = m_password.GetWindowText();
+    if (win::AnsiLength(text) <= kPasswordBytes) {
+        m_accepted = text;
+        m_acceptedSelection = static_cast<DWORD>(m_password.SendMessage(EM_GETSEL));
+        return;
+    }
+    m_password.SetWindowText(m_accepted);
+    m_password.SendMessage(EM_SETSEL, LOWORD(m_acceptedSelection), HIWORD(m_acceptedSelection));
+    ::MessageBeep(MB_OK);
 }
 
 void CPasswordDlg::OnOK() {
     ::EnableWindow(GetDlgItem(IDCANCEL), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
-    m_progress.Open(m_hWnd);
-    if (m_progress.m_message.IsWindow())
-        m_progress.m_message.SetWindowText(win::LoadResourceString(IDS_VERIFYING));
     m_password.EnableWindow(FALSE);
-
     // The array compares bytes: send the password as a Chinese system's
     // ANSI code page spells it, with nothing escaped.
     const std::string password = win::AnsiFromWide(m_password.GetWindowText());
-    const std::string request =
-        BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "VERIFY", "passwd=" + password);
-    m_exchange.SendRequest(request, VERIFY_TICK_LIMIT);
+    m_host.Start(IDS_VERIFYING,
+                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "VERIFY",
+                              "passwd=" + password),
+                 VERIFY_TICK_LIMIT);
 }
 
-bool CPasswordDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_TIMER:
-        OnTimer();
-        result = 0;
-        return true;
-    case WM_PING_ASYNCH:
-        OnPINGAsynch(lParam);
-        result = 0;
-        return true;
-    }
-    return CDialog::ProcessMessage(message, wParam, lParam, result);
-}
-
-void CPasswordDlg::EndWaiting() {
+void CPasswordDlg::EnableControls() {
     ::EnableWindow(GetDlgItem(IDOK), TRUE);
     ::EnableWindow(GetDlgItem(IDCANCEL), TRUE);
     m_password.EnableWindow(TRUE);
-    m_progress.DestroyWindow();
 }
 
-void CPasswordDlg::OnPINGAsynch(LPARAM event) {
-    const std::optional<Reply> reply =
-        m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event));
+void CPasswordDlg::OnReply(const Reply& reply) {
     // Only a verdict ends the wait: were the controls given back on any other
     // datagram, a second check could start while this one still holds the port.
-    if (!reply || (reply->command != "VERIFYOK" && reply->command != "VERIFYFAIL"))
+    if (reply.command != "VERIFYOK" && reply.command != "VERIFYFAIL")
         return;
-    EndWaiting();
-    m_exchange.StopTimer();
-    m_exchange.CloseReceiveSocket();
-    if (reply->command == "VERIFYOK") {
+    EnableControls();
+    m_host.Finish();
+    if (reply.command == "VERIFYOK") {
         CDialog::OnOK();
         return;
     }
@@ -79,16 +81,10 @@ void CPasswordDlg::OnPINGAsynch(LPARAM event) {
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_password.m_hWnd), TRUE);
 }
 
-void CPasswordDlg::OnTimer() {
-    m_progress.Step();
-    if (!m_exchange.OnTick())
+void CPasswordDlg::OnExpiry(bool listened) {
+    EnableControls();
+    if (!listened)
         return;
-    EndWaiting();
-    m_exchange.StopTimer();
-    // A verdict handled during this tick's step has closed the socket already.
-    if (!m_exchange.ReceiveSocketOpen())
-        return;
-    m_exchange.CloseReceiveSocket();
     AppMessageBoxA("Error server is not exist!!", MB_OK);
     CDialog::OnCancel();
 }

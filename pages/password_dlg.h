@@ -1,13 +1,13 @@
 #pragma once
 // The administrator password window: the selected array itself must accept
 // the password before the wizard lets the user change its settings.
-#include "app/progress_dlg.h"
-#include "messaging/exchange.h"
-#include "messaging/winsock_io.h"
+#include "app/exchange_host.h"
 #include "win/controls.h"
 #include "win/dialog.h"
 
-class CPasswordDlg : public CDialog {
+#include <string>
+
+class CPasswordDlg : public CDialog, private ExchangeClient {
 public:
     // DoModal gives IDOK once the array accepted the password, IDCANCEL when
     // the user gave up or no array answered.
@@ -18,16 +18,18 @@ protected:
     void DoDataExchange() override;
     // Starts a check; the window stays open until the array's verdict.
     void OnOK() override;
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnCommand(WORD id, WORD code) override;
 
 private:
-    void OnTimer();
-    void OnPINGAsynch(LPARAM event);
+    void OnReply(const Reply& reply) override;
+    void OnExpiry(bool listened) override;
     // Back to Ready: the user can type and press OK or Cancel again.
-    void EndWaiting();
+    void EnableControls();
+    void OnPasswordChange();
 
     CEdit m_password;
-    WinsockIo m_io{*this};
-    Exchange m_exchange{m_io};
-    CProgressDlg& m_progress; // the application-wide one of the password check
+    CExchangeHost m_host;
+    // What the box held while it was within the array's limit, to go back to.
+    std::wstring m_accepted;
+    DWORD m_acceptedSelection = 0;
 };

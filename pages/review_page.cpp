@@ -1,25 +1,21 @@
 #include "pages/review_page.h"
 
 #include "app/page_moves.h"
+#include "pages/page_layouts.h"
 #include "res/resource.h"
 
 CReviewPage::CReviewPage()
-    : CWizardPage(IDD_REVIEW_PAGE, {IDS_STEP4_HEADING, IDS_STEP4_TITLE, 0.24}) {}
+    : CWizardPage(IDD_REVIEW_PAGE, kReviewPageLayout,
+                  {{kFontE, 17, L"Arial"}, {kFontF, 19, L"Arial"}}) {}
 
-bool CReviewPage::OnCommand(WORD id, WORD code, HWND control) {
-    if (id == IDC_REVIEW_BACK && code == BN_CLICKED) {
+void CReviewPage::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_REVIEW_BACK:
         OnBack();
-        return true;
+        break;
+    default:
+        CWizardPage::OnButtonClicked(id);
     }
-    return CWizardPage::OnCommand(id, code, control);
-}
-
-LRESULT CReviewPage::OnCreate(CREATESTRUCTW* create) {
-    if (CWizardPage::OnCreate(create) == -1)
-        return -1;
-    m_fontE.CreateFontIndirect(BoldFont(17, L"Arial"));
-    m_fontF.CreateFontIndirect(BoldFont(19, L"Arial"));
-    return 0;
 }
 
 void CReviewPage::OnBack() {

@@ -8,14 +8,11 @@ public:
     CReviewPage();
 
 protected:
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    LRESULT OnCreate(CREATESTRUCTW* create) override;
+    void OnButtonClicked(WORD id) override;
 
 private:
     void OnBack();
 
     // The page "上一步" goes back to.
     CDateTimePage m_dateTimePage;
-    CFont m_fontE;
-    CFont m_fontF;
 };

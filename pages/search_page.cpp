@@ -3,25 +3,21 @@
 #include "app/app_objects.h"
 #include "app/page_moves.h"
 #include "app/wizard_state.h"
+#include "pages/page_layouts.h"
 #include "res/resource.h"
 
 CSearchPage::CSearchPage()
-    : CWizardPage(IDD_SEARCH_PAGE, {IDS_STEP1_HEADING, IDS_STEP1_TITLE, 0.23}) {}
+    : CWizardPage(IDD_SEARCH_PAGE, kSearchPageLayout,
+                  {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}) {}
 
-bool CSearchPage::OnCommand(WORD id, WORD code, HWND control) {
-    if (id == IDC_SEARCH_EXIT && code == BN_CLICKED) {
+void CSearchPage::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_SEARCH_EXIT:
         OnExit();
-        return true;
+        break;
+    default:
+        CWizardPage::OnButtonClicked(id);
     }
-    return CWizardPage::OnCommand(id, code, control);
-}
-
-LRESULT CSearchPage::OnCreate(CREATESTRUCTW* create) {
-    if (CWizardPage::OnCreate(create) == -1)
-        return -1;
-    m_fontE.CreateFontIndirect(BoldFont(20, kPageFace));
-    m_fontF.CreateFontIndirect(BoldFont(17, L"Arial"));
-    return 0;
 }
 
 void CSearchPage::OnOK() {

@@ -9,14 +9,10 @@ public:
 protected:
     // "确定": on to step 2, once the array has accepted the administrator password.
     void OnOK() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    LRESULT OnCreate(CREATESTRUCTW* create) override;
+    void OnButtonClicked(WORD id) override;
 
 private:
     void OnExit();
-
-    CFont m_fontF;
-    CFont m_fontE;
 };
 
 // The administrator password check that guards the way to step 2: IDOK when the

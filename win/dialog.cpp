@@ -111,6 +111,13 @@ INT_PTR CDialog::DoModal() {
     const bool disabledOwner = owner != nullptr && ::IsWindowEnabled(owner);
     if (disabledOwner)
         ::EnableWindow(owner, FALSE);
+    // A window with no parent is the whole application's question: the main
+    // window waits too, though the window is owned by the page in front.
+    const HWND main = GetMainWnd() != nullptr ? GetMainWnd()->m_hWnd : nullptr;
+    const bool disabledMain = m_parent == nullptr && main != nullptr && main != owner &&
+                              ::IsWindowEnabled(main);
+    if (disabledMain)
+        ::EnableWindow(main, FALSE);
 
     m_modalResult = -1;
     m_endModalLoop = false;
@@ -127,6 +134,8 @@ INT_PTR CDialog::DoModal() {
     if (m_hWnd != nullptr)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    if (disabledMain)
+        ::EnableWindow(main, TRUE);
     if (disabledOwner)
         ::EnableWindow(owner, TRUE);
     if (owner != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
@@ -167,18 +176,15 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
-bool CDialog::OnCommand(WORD id, WORD code, HWND) {
-    if (code != BN_CLICKED)
-        return false;
+void CDialog::OnButtonClicked(WORD id) {
     switch (id) {
     case IDOK:
         OnOK();
-        return true;
+        break;
     case IDCANCEL:
         OnCancel();
-        return true;
+        break;
     }
-    return false;
 }
 
 bool CDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -189,8 +195,17 @@ bool CDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             CenterIfUnplaced();
         return true;
     case WM_COMMAND:
+        // Enter and Esc come as clicks of IDOK and IDCANCEL from the dialog manager.
+        if (HIWORD(wParam) == BN_CLICKED)
+            OnButtonClicked(LOWORD(wParam));
+        else
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
         result = 0;
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return true;
+    case WM_TIMER:
+        OnTimer(wParam);
+        result = 0;
+        return true;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -273,7 +288,11 @@ LRESULT CDialog::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     bool handled = false;
     try {
-        handled = ProcessMessage(message, wParam, lParam, result);
+        for (MessageHandler* handler : m_chained)
+            if ((handled = handler->HandleMessage(message, wParam, lParam, result)))
+                break;
+        if (!handled)
+            handled = ProcessMessage(message, wParam, lParam, result);
     } catch (const std::exception& error) {
         FailAtBoundary(error.what());
     } catch (...) {

@@ -1,8 +1,10 @@
 #pragma once
 // CDialog: a window made from a numbered dialog template, modeless (Create) or
-// modal (DoModal, with its own message loop). Each class handles its messages
-// in ProcessMessage, one switch per class that falls back to its base, and its
-// buttons in OnCommand.
+// modal (DoModal, with its own message loop). Messages arrive unpacked: a
+// button's click in OnButtonClicked(id), other control notifications in
+// OnCommand(id, code), ticks in OnTimer(id); anything else in ProcessMessage,
+// one switch per class that falls back to its base. A member object can take
+// its share of the window's messages through ChainMessages.
 //
 // The object is subclassed onto its window the moment the window exists, so it
 // sees WM_CREATE, before the dialog manager's WM_INITDIALOG, and OnCreate can
@@ -42,8 +44,11 @@ protected:
     virtual void DoDataExchange() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
-    // A WM_COMMAND; true when handled. The base maps IDOK and IDCANCEL.
-    virtual bool OnCommand(WORD id, WORD code, HWND control);
+    // BN_CLICKED of control `id`; the base maps IDOK and IDCANCEL.
+    virtual void OnButtonClicked(WORD id);
+    // Any other WM_COMMAND notification (list boxes, edits).
+    virtual void OnCommand(WORD /*id*/, WORD /*code*/) {}
+    virtual void OnTimer(UINT_PTR /*id*/) {}
     // The message map: true with `result` set when the message is handled;
     // false lets the dialog manager handle it.
     virtual bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -57,6 +62,18 @@ protected:
 public:
     // Lets `child`, created at run time on this window, lose its handle with it.
     void AdoptChild(CWnd& child);
+
+    // A member that handles some of the window's messages itself (the
+    // exchange host takes its timer and socket notifications); asked first.
+    class MessageHandler {
+    public:
+        virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                   LRESULT& result) = 0;
+
+    protected:
+        ~MessageHandler() = default;
+    };
+    void ChainMessages(MessageHandler& handler) { m_chained.push_back(&handler); }
 
 private:
     friend struct DialogCreation;
@@ -72,6 +89,7 @@ private:
     HWND m_parent;
     WNDPROC m_superProc = nullptr;
     std::vector<CWnd*> m_children;
+    std::vector<MessageHandler*> m_chained;
     bool m_inModalLoop = false;
     bool m_endModalLoop = false;
     INT_PTR m_modalResult = -1;

@@ -100,6 +100,20 @@ HWND CWnd::GetSafeOwner(HWND parent) {
 }
 
 int AppMessageBox(const std::wstring& text, UINT type) {
+    // A box that names no icon gets the one its buttons call for, as the
+    // application's boxes always have: a warning for OK, a question for yes/no.
+    if ((type & MB_ICONMASK) == 0) {
+        switch (type & MB_TYPEMASK) {
+        case MB_OK:
+        case MB_OKCANCEL:
+            type |= MB_ICONEXCLAMATION;
+            break;
+        case MB_YESNO:
+        case MB_YESNOCANCEL:
+            type |= MB_ICONQUESTION;
+            break;
+        }
+    }
     return ::MessageBoxW(CWnd::GetSafeOwner(nullptr), text.c_str(), win::ApplicationName().c_str(),
                          type);
 }

@@ -60,6 +60,7 @@ CWnd* GetMainWnd();
 void SetMainWnd(CWnd* window);
 
 // A message box owned like the application's own: by the safe owner of the main
-// window, with the application's name as its caption.
+// window, with the application's name as its caption; with no icon named, the
+// exclamation for OK boxes and the question mark for yes/no ones.
 int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
 int AppMessageBoxA(std::string_view text, UINT type = MB_OK);

@@ -1,0 +1,57 @@
+#include "app/exchange_host.h"
+
+#include "win/text.h"
+
+CExchangeHost::CExchangeHost(CDialog& window, CProgressDlg& progress, ExchangeClient& client)
+    : m_window(window), m_progress(progress), m_client(client),
+      m_io(window, [this] { return m_exchange.Waiting() && m_progress.IsWindow(); }),
+      m_exchange(m_io) {
+    window.ChainMessages(*this);
+}
+
+bool CExchangeHost::Start(unsigned messageId, std::string_view request, unsigned tickLimit) {
+    m_progress.Open(m_window.m_hWnd);
+    if (m_progress.m_message.IsWindow())
+        m_progress.m_message.SetWindowText(win::LoadResourceString(messageId));
+    return m_exchange.SendRequest(request, tickLimit);
+}
+
+void CExchangeHost::Finish() {
+    m_progress.DestroyWindow();
+    m_exchange.End();
+}
+
+bool CExchangeHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_TIMER && wParam == IDT_EXCHANGE)
+        OnTimer();
+    else if (message == WM_PING_ASYNCH)
+        OnPINGAsynch(lParam);
+    else
+        return false;
+    result = 0;
+    return true;
+}
+
+void CExchangeHost::OnTimer() {
+    // The step's pump may come upon the next tick of this same timer; that
+    // one is this tick's, not one of its own.
+    if (m_inTick)
+        return;
+    m_inTick = true;
+    m_progress.Step();
+    const bool expired = m_exchange.OnTick();
+    m_inTick = false;
+    if (!expired)
+        return;
+    m_progress.DestroyWindow();
+    m_exchange.StopTimer();
+    const bool listened = m_exchange.ReceiveSocketOpen();
+    m_exchange.CloseReceiveSocket();
+    m_client.OnExpiry(listened);
+}
+
+void CExchangeHost::OnPINGAsynch(LPARAM event) {
+    if (const auto reply =
+            m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event)))
+        m_client.OnReply(*reply);
+}
