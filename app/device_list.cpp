@@ -29,6 +29,7 @@ bool DeviceList::AddDevice(std::string_view settings) {
     DeviceRecord record;
     record.name = CutToCharacters(GetSetting(settings, "sys.hostname"), kMaxDeviceNameLength);
     record.settings = settings;
+    record.receivedAt = std::chrono::steady_clock::now();
     records_.push_back(std::move(record));
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The arrays found by the last search, in the order their replies arrived.
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -8,6 +9,8 @@
 struct DeviceRecord {
     std::string name;     // sys.hostname, cut to kMaxDeviceNameLength bytes, whole characters
     std::string settings; // the "GETOK" payload, unchanged
+    // When the reply came: the array's date and time in it were read then.
+    std::chrono::steady_clock::time_point receivedAt;
 };
 
 inline constexpr std::size_t kMaxDeviceNameLength = 19;

@@ -15,6 +15,7 @@
 #include "pages/password_dlg.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
+#include "tests/gui/user_script.h"
 #include "win/text.h"
 
 #include <commctrl.h>
@@ -28,23 +29,23 @@
 
 namespace {
 
-double g_frequency = 0;
-double NowMs() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / g_frequency;
-}
+using guitest::EndScript;
+using guitest::ExpectBox;
+using guitest::NowMs;
+using guitest::StartScript;
+using guitest::Step;
 
 bool Visible(HWND window) {
     return IsWindowVisible(window) != FALSE;
 }
 
 HWND g_passwordWindow = nullptr;
-HWND PasswordWindow() {
+// Finds the shown password window, and keeps it for the steps that follow.
+bool PasswordWindowShown() {
     for (HWND window : guitest::DialogWindows(IDD_PASSWORD))
         if (Visible(window))
-            return window;
-    return nullptr;
+            g_passwordWindow = window;
+    return g_passwordWindow != nullptr && Visible(g_passwordWindow);
 }
 
 bool Enabled(int id) {
@@ -77,49 +78,6 @@ LRESULT CALLBACK WatchProgressClose(int code, WPARAM sent, LPARAM message) {
         GetDlgItem(msg->hwnd, IDC_PROGRESS_BAR) != nullptr)
         g_notificationsAtProgressClose = g_notifications;
     return CallNextHookEx(nullptr, code, sent, message);
-}
-
-// The user's side of the window: each step waits for its condition, then acts.
-// Steps run from a thread timer, so they run in whichever loop is pumping
-// (the dialog's own, the progress step's, a message box's).
-struct Step {
-    const char* what;
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-std::vector<Step> g_steps;
-std::size_t g_next = 0;
-double g_stepSince = 0;
-bool g_inStep = false;
-constexpr double kStepTimeoutMs = 15000;
-
-void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_inStep)
-        return;
-    if (g_next >= g_steps.size()) {
-        // Every expected box has been seen: another one is a fault, and would
-        // hold the window open for good.
-        static HWND reported = nullptr;
-        if (const auto box = guitest::FindMessageBox(); box && box->window != reported) {
-            reported = box->window;
-            ok(false, "unexpected message box \"%s\" / \"%s\"",
-               guitest::Narrow(box->caption).c_str(), guitest::Narrow(box->text).c_str());
-            guitest::CloseMessageBox(box->window);
-        }
-        return;
-    }
-    g_inStep = true;
-    g_passwordWindow = g_passwordWindow ? g_passwordWindow : PasswordWindow();
-    Step& step = g_steps[g_next];
-    if (step.ready()) {
-        step.act();
-        ++g_next;
-        g_stepSince = NowMs();
-    } else if (NowMs() - g_stepSince > kStepTimeoutMs) {
-        ok(false, "timed out waiting: %s", step.what);
-        ExitProcess(guitest::Summary());
-    }
-    g_inStep = false;
 }
 
 HWND PasswordBox() {
@@ -162,42 +120,24 @@ bool Ready() {
 
 Step TypeAndPressOK(const std::string& password) {
     return {"the password window",
-            [] { return PasswordWindow() != nullptr && !guitest::FindMessageBox(); },
+            [] { return PasswordWindowShown() && !guitest::FindMessageBox(); },
             [password] {
                 TypePassword(password);
                 PressOK();
             }};
 }
 
-Step ExpectBox(const char* caption, const char* text, std::function<void()> then = {}) {
-    return {text, [] { return guitest::FindMessageBox().has_value(); },
-            [=] {
-                const guitest::MessageBoxSeen box = *guitest::FindMessageBox();
-                const std::string seenCaption = guitest::Narrow(box.caption);
-                const std::string seenText = guitest::Narrow(box.text);
-                ok(seenCaption == caption && seenText == text,
-                   "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption, text,
-                   seenCaption.c_str(), seenText.c_str());
-                if (then)
-                    then();
-                guitest::CloseMessageBox(box.window);
-            }};
-}
-
-INT_PTR RunPasswordWindow() {
-    g_next = 0;
-    g_stepSince = NowMs();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunSteps);
+INT_PTR RunPasswordWindow(std::vector<Step> steps) {
+    StartScript(std::move(steps));
     CPasswordDlg dialog;
     const INT_PTR result = dialog.DoModal();
-    KillTimer(nullptr, timer);
-    ok(g_next == g_steps.size(), "every step ran (%zu of %zu)", g_next, g_steps.size());
+    EndScript();
     return result;
 }
 
 void CaseRight(const std::string& password) {
-    g_steps = {
-        {"the password window", [] { return PasswordWindow() != nullptr; },
+    const INT_PTR result = RunPasswordWindow({
+        {"the password window", PasswordWindowShown,
          [] {
              ok(SendMessageW(PasswordBox(), EM_GETLIMITTEXT, 0, 0) == 16,
                 "the password box takes 16 characters");
@@ -213,8 +153,7 @@ void CaseRight(const std::string& password) {
              }
              PressOK();
          }},
-    };
-    const INT_PTR result = RunPasswordWindow();
+    });
     const double elapsed = NowMs() - g_okAt;
     ok(result == IDOK, "the accepted password ends the window with IDOK (got %d)",
        static_cast<int>(result));
@@ -226,7 +165,7 @@ void CaseRight(const std::string& password) {
 }
 
 void CaseWrong(const std::string& bad, const std::string& good) {
-    g_steps = {
+    const INT_PTR result = RunPasswordWindow({
         TypeAndPressOK(bad),
         {"the check waits", [] { return true; },
          [] { ok(Waiting(), "OK, Cancel, the password box and the window are disabled"); }},
@@ -246,8 +185,7 @@ void CaseWrong(const std::string& bad, const std::string& good) {
         TypeAndPressOK(good),
         {"the second check waits", [] { return true; },
          [] { ok(Waiting() && g_ticks <= 1, "the second check waits from tick 0 again"); }},
-    };
-    const INT_PTR result = RunPasswordWindow();
+    });
     ok(result == IDOK, "a fresh check with the right password gives IDOK (got %d)",
        static_cast<int>(result));
 }
@@ -265,8 +203,7 @@ void CaseNoAnswer(const std::string& password, SOCKET heldPort) {
         ok(g_ticks == 101, "the expiry comes on tick 101 (got %u)", g_ticks);
         ok(Ready(), "controls enabled and progress window closed at expiry");
     }));
-    g_steps = steps;
-    const INT_PTR result = RunPasswordWindow();
+    const INT_PTR result = RunPasswordWindow(std::move(steps));
     const double elapsed = NowMs() - g_okAt;
     ok(result == IDCANCEL, "no answer ends the window with IDCANCEL (got %d)",
        static_cast<int>(result));
@@ -404,9 +341,6 @@ void CaseBurst(const std::string& buffer) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    g_frequency = static_cast<double>(frequency.QuadPart);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     WSADATA data;

@@ -1,0 +1,29 @@
+#pragma once
+// The user's part of a test as a script: each step waits for its condition,
+// then acts. Steps run from a thread timer, so they run in whichever loop is
+// pumping (a modal window's, the progress step's, a message box's). A step
+// that waits longer than 15 s fails the run, which then ends with the summary;
+// once every step has run, any further message box is a failure and is closed.
+#include <functional>
+#include <vector>
+
+namespace guitest {
+
+struct Step {
+    const char* what;
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+
+// Milliseconds from an arbitrary start, for figures the tests print.
+double NowMs();
+
+void StartScript(std::vector<Step> steps);
+// Stops the script and checks that every step ran.
+void EndScript();
+
+// A step that waits for a message box, checks its caption and text, runs
+// `then` while the box is still open, and closes it.
+Step ExpectBox(const char* caption, const char* text, std::function<void()> then = {});
+
+} // namespace guitest
