@@ -35,6 +35,7 @@ BOOL CColorButton::Create(const std::wstring& text, DWORD style, const RECT& rec
                           CDialog& parent, UINT id) {
     if (!CColorControl::Create(text, style, rect, parent, id))
         return FALSE;
-    ::SetWindowTheme(m_hWnd, L"", L"");
+    // A blank name matches no part of any visual style, so the button draws classic.
+    ::SetWindowTheme(m_hWnd, L" ", L" ");
     return TRUE;
 }

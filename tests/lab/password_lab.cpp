@@ -6,9 +6,12 @@
 //   password_lab wrong BAD GOOD    "Wrong password!", then a fresh check with GOOD
 //   password_lab noanswer PW       nobody answers (or not to us): expiry on tick 101
 //   password_lab bound PW          port 1211 is held: bind message, then expiry
+//   password_lab boxexpiry         a window's exchange expires inside its bind box
 //   password_lab probe N           a search exchange accepts N "GETOK" replies
 //   password_lab burst large|default   counts a burst's replies (a measurement)
 // The array addressed is the first of the lab, 10.77.1.1.
+#include "app/app_objects.h"
+#include "app/exchange_host.h"
 #include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "messaging/winsock_io.h"
@@ -145,11 +148,11 @@ void CaseRight(const std::string& password) {
         {"the password window", [] { return !guitest::FindMessageBox(); },
          [password] {
              if (TypePassword(password) && password.size() == 16) {
-                 // One character past the limit: the box refuses it and what
-                 // goes out is still the password as typed.
+                 // One byte past the array's limit: the box refuses it and
+                 // what goes out is still the password as typed.
                  Type("x");
-                 ok(guitest::WindowText(PasswordBox()).size() == 16,
-                    "a 17th typed character is refused");
+                 ok(win::AnsiFromWide(guitest::WindowText(PasswordBox())) == password,
+                    "a 17th byte is refused");
              }
              PressOK();
          }},
@@ -313,6 +316,36 @@ private:
     double startedAt_ = 0;
 };
 
+// A window that waits on an exchange whose socket error box stays open past
+// the expiry: the expiry gives the window back, and the closing box must not
+// take it away again.
+class ShortWait : public CDialog, private ExchangeClient {
+public:
+    ShortWait() : CDialog(IDD_CONFIRM), m_host(*this, g_searchProgress, *this) {}
+    void Start() { m_host.Start(IDS_SEARCHING, SEARCH_PROBE, 2); }
+    bool expired = false;
+
+private:
+    void OnReply(const Reply&) override {}
+    void OnExpiry(bool) override { expired = true; }
+    CExchangeHost m_host;
+};
+
+void CaseExpiryInBox() {
+    const SOCKET held = HoldClientPort();
+    ShortWait window;
+    window.Create();
+    window.ShowWindow(SW_SHOW);
+    StartScript({{"the bind box, open past the expiry",
+                  [&] { return window.expired && guitest::FindMessageBox(); },
+                  [] { guitest::CloseMessageBox(guitest::FindMessageBox()->window); }}});
+    window.Start();
+    EndScript();
+    ok(window.IsWindowEnabled(), "the window is usable once the box is closed");
+    window.DestroyWindow();
+    closesocket(held);
+}
+
 void CaseProbe(const std::string& expected) {
     ProbeWindow window(false);
     window.Run();
@@ -361,6 +394,8 @@ int wmain(int argc, wchar_t** argv) {
         run = [&] { CaseWrong(args[1], args[2]); };
     else if (mode == "noanswer" && args.size() == 2)
         run = [&] { CaseNoAnswer(args[1], INVALID_SOCKET); };
+    else if (mode == "boxexpiry")
+        run = CaseExpiryInBox;
     else if (mode == "bound" && args.size() == 2)
         run = [&] { CaseNoAnswer(args[1], HoldClientPort()); };
     else if (mode == "probe" && args.size() == 2)
@@ -368,7 +403,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (mode == "burst" && args.size() == 2)
         run = [&] { CaseBurst(args[1]); };
     else {
-        std::printf("usage: password_lab right|wrong|noanswer|bound|probe|burst ...\n");
+        std::printf("usage: password_lab right|wrong|noanswer|bound|boxexpiry|probe|burst ...\n");
         return 2;
     }
     const HHOOK counting =

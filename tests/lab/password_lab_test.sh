@@ -19,7 +19,7 @@ log=$work/sim.log
 # A request as the window lays it out, written out independently of the code:
 # the length and the bytes, as the simulator logs a datagram it received.
 request() {
-  local text
+  local LC_ALL=C text
   text=$(printf '%-15s%-10s%s' "$1" "$2" "$3"; echo .)
   text=${text%.}
   printf '%s %s' "${#text}" "$(printf '%s' "$text" | hex)"
@@ -54,6 +54,13 @@ case "$case" in
     expect_requests "one VERIFY of 48 bytes, the 16-character password as typed" \
       "$(request $array VERIFY "passwd=$pw")"
     ;;
+  chinese)
+    # Eight Chinese characters are the array's 16 bytes in code page 936.
+    pw=$(printf '管理员密码很安全' | iconv -f UTF-8 -t CP936)
+    run "--delay-ms 0 --password '$pw'" right "$(printf '%s' "$pw" | iconv -f CP936 -t UTF-8)"
+    expect_requests "one VERIFY of 48 bytes, the password in code page 936" \
+      "$(request $array VERIFY "passwd=$pw")"
+    ;;
   wrong)
     run "--delay-ms 300" wrong 'a& b' admin
     expect_requests "two VERIFY requests, the wrong password byte for byte, then the right one" \
@@ -77,6 +84,9 @@ case "$case" in
   bound)
     run "" bound admin
     expect_requests "the request still went out" "$(request $array VERIFY passwd=admin)"
+    ;;
+  boxexpiry)
+    run "--silent" boxexpiry
     ;;
   probe)
     run "--arrays 3" probe 3
