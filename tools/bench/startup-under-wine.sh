@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Measurement, not a test: the time from process start to the visible welcome
+# window of the wizard, against a bare one-dialog program, under the same Wine
+# (in a namespace with only loopback; the wizard sends nothing before "开始").
+#   tools/bench/startup-under-wine.sh [RUNS] [WIN_BUILD]
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+runs=${1:-21}
+win=${2:-$root/build/win}
+ls -l "$win/app/q6setup.exe" | awk '{ print "q6setup.exe: " $5 " bytes" }'
+"$root/tools/wine-run.sh" "$win/tools/bench/win/startup_bench.exe" "$runs" \
+  "$win/app/q6setup.exe" "$win/tools/bench/win/bare_dialog.exe"
