@@ -1,18 +1,29 @@
 #pragma once
 // Wizard step 4: the reported and the new values side by side, and the save.
+#include "app/exchange_host.h"
 #include "app/wizard_page.h"
 #include "pages/datetime_page.h"
 
-class CReviewPage : public CWizardPage {
+#include <string>
+
+class CReviewPage : public CWizardPage, private ExchangeClient {
 public:
     CReviewPage();
 
 protected:
+    BOOL OnInitDialog() override;
     void OnButtonClicked(WORD id) override;
 
 private:
+    void OnSave();
     void OnBack();
+    void OnReply(const Reply& reply) override;
+    void OnExpiry(bool listened) override;
+    // The seven values of `settings` into the column whose first value is `firstRow`.
+    void ShowColumn(int firstRow, const std::string& settings);
 
     // The page "上一步" goes back to.
     CDateTimePage m_dateTimePage;
+    CExchangeHost m_host;
+    bool m_saved = false;
 };

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/password_stand_in.h"
+#include "tests/gui/user_script.h"
 
 namespace {
 
@@ -205,11 +206,15 @@ GUI_TEST(back_to_an_open_page_only_shows_it) {
     ok(Shown(g_reviewPage), "expected step 4 to stay");
 }
 
-GUI_TEST(save_on_step4_leaves_the_page_as_it_is) {
+GUI_TEST(save_on_step4_cancelled_leaves_the_page_as_it_is) {
     Wizard wizard;
     MoveToPage(nullptr, g_reviewPage);
     const HWND step4 = g_reviewPage.m_hWnd;
+    guitest::StartScript(
+        {{"the confirmation", [] { return !guitest::DialogWindows(IDD_CONFIRM).empty(); },
+          [] { PostMessageW(guitest::DialogWindows(IDD_CONFIRM)[0], WM_COMMAND, IDCANCEL, 0); }}});
     wizard.Press(g_reviewPage, IDC_SAVE);
+    guitest::EndScript();
     ok(g_reviewPage.m_hWnd == step4 && Shown(g_reviewPage), "expected step 4 unchanged");
     ok(PageWindowCount() == 1, "expected no other page, found %d", PageWindowCount());
 }
