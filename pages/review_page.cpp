@@ -18,7 +18,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kSummaryKeys = {
     "sys.hostname", "nwk.ipaddr", "nwk.netmask", "sys.gateway", "nwk.bootproto", "date", "time"};
 
-constexpr wchar_t kSavedText[] = L"Configurations have saved successfully!";
 constexpr wchar_t kStatusCaption[] = L"Status";
 
 // What a row shows for its value: the value itself, whole, except the IP state.
@@ -37,7 +36,6 @@ CReviewPage::CReviewPage()
 
 BOOL CReviewPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
-    m_saved = false;
     ShowColumn(kReviewFirstNew, g_workingSettings);
     ShowColumn(kReviewFirstBefore, g_reportedSettings);
     return TRUE;
@@ -70,13 +68,12 @@ void CReviewPage::OnSave() {
         return;
     // The request goes to the array as its search reply named it, not to the
     // address it is about to take. An address too long for the address field
-    // is no IPv4 address, and cut to the field it could name another array:
-    // nothing is sent, and the save ends as one that could not be sent.
-    const std::string address = GetSetting(g_reportedSettings, "nwk.ipaddr");
-    const std::string request = address.size() > kAddressFieldLength
-                                    ? std::string()
-                                    : BuildRequest(address, "SET", g_workingSettings);
-    m_host.Start(IDS_SAVING, request, SAVE_TICK_LIMIT);
+    // gives no request: nothing is sent, and the save ends as one that could
+    // not be sent.
+    m_host.Start(IDS_SAVING,
+                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "SET",
+                              g_workingSettings),
+                 SAVE_TICK_LIMIT);
 }
 
 void CReviewPage::OnBack() {
@@ -86,21 +83,17 @@ void CReviewPage::OnBack() {
 void CReviewPage::OnReply(const Reply& reply) {
     if (reply.command != "SETOK")
         return;
+    // No expiry follows: the user is told once, whichever tick the reply came in.
     m_host.Finish();
-    m_saved = true;
-    // The array took the settings: the user is told so before the page goes,
-    // whichever tick the reply came in.
-    MessageBox(kSavedText, kStatusCaption, MB_OK);
+    MessageBox(L"Configurations have saved successfully!", kStatusCaption, MB_OK);
     DestroyWindow();
 }
 
 void CReviewPage::OnExpiry(bool listened) {
-    // Without a listening socket either the request never went out or the
-    // array's answer had ended the save already: the saved flag tells which.
+    // A reply ends the save before any expiry; here without a listening
+    // socket the request never went out.
     if (listened)
         AppMessageBoxA("Server does not exist!!", MB_OK);
-    else if (m_saved)
-        MessageBox(kSavedText, kStatusCaption, MB_OK);
     else
         MessageBox(L"Configurations have saved Fail!", kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
     DestroyWindow();

@@ -25,5 +25,4 @@ private:
     // The page "上一步" goes back to.
     CDateTimePage m_dateTimePage;
     CExchangeHost m_host;
-    bool m_saved = false;
 };
