@@ -2,14 +2,84 @@
 
 #include "app/app_objects.h"
 #include "app/page_moves.h"
+#include "app/wizard_state.h"
 #include "pages/page_layouts.h"
 #include "res/resource.h"
+#include "win/text.h"
+
+namespace {
+
+// Typing stops here; a longer name the array already has is still shown whole.
+constexpr int kHostNameTyped = 15;
+constexpr int kManualIpRow = 3;
+constexpr int kDhcpRow = 4;
+constexpr int kAddressIds[] = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};
+
+NetworkValues WorkingValues() {
+    NetworkValues values;
+    SettingsExchange dx = SettingsExchange::Loading(g_workingSettings);
+    ExchangeNetworkSettings(dx, values);
+    return values;
+}
+
+// An empty stored address leaves the control as it is.
+void ExchangeAddress(bool saving, CIPAddressCtrl& control, std::optional<Octets>& value) {
+    if (saving) {
+        Octets octets{};
+        control.GetAddress(octets[0], octets[1], octets[2], octets[3]);
+        value = octets;
+    } else if (value) {
+        control.SetAddress((*value)[0], (*value)[1], (*value)[2], (*value)[3]);
+    }
+}
+
+} // namespace
 
 CNetworkPage::CNetworkPage()
     : CWizardPage(IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}) {}
 
+void CNetworkPage::DoDataExchange() {
+    DDX_Control(IDC_HOSTNAME, m_hostName);
+    for (std::size_t i = 0; i < m_addresses.size(); ++i)
+        DDX_Control(kAddressIds[i], m_addresses[i]);
+}
+
+void CNetworkPage::ExchangeControls(bool saving, NetworkValues& values) {
+    auto& manualIp = static_cast<CColorButton&>(Control(kManualIpRow));
+    if (saving) {
+        values.hostName = win::AnsiFromWide(m_hostName.GetWindowText());
+        values.dhcp = manualIp.GetCheck() != BST_CHECKED;
+    } else {
+        m_hostName.LimitText(kHostNameTyped);
+        m_hostName.SetWindowText(win::WideFromAnsi(values.hostName));
+    }
+    for (std::size_t i = 0; i < m_addresses.size(); ++i)
+        ExchangeAddress(saving, m_addresses[i], values.addresses[i]);
+}
+
+void CNetworkPage::LoadFromSettings() {
+    NetworkValues values = WorkingValues();
+    ExchangeControls(false, values);
+}
+
+BOOL CNetworkPage::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    if (WorkingValues().dhcp)
+        OnDhcp();
+    else
+        OnManualIp();
+    LoadFromSettings();
+    return TRUE;
+}
+
 void CNetworkPage::OnButtonClicked(WORD id) {
     switch (id) {
+    case IDC_MANUAL_IP:
+        OnManualIp();
+        break;
+    case IDC_DHCP:
+        OnDhcp();
+        break;
     case IDC_NETWORK_NEXT:
         OnNext();
         break;
@@ -21,8 +91,54 @@ void CNetworkPage::OnButtonClicked(WORD id) {
     }
 }
 
+void CNetworkPage::OnManualIp() {
+    SetMode(false);
+}
+
+// With DHCP the array keeps its stored addresses, so the page shows those again.
+void CNetworkPage::OnDhcp() {
+    LoadFromSettings();
+    SetMode(true);
+}
+
+// EnableWindow sets the same WS_DISABLED bit and also tells the address
+// control, which greys its fields, so the user sees they do not count.
+void CNetworkPage::SetMode(bool dhcp) {
+    static_cast<CColorButton&>(Control(kManualIpRow)).SetCheck(dhcp ? BST_UNCHECKED : BST_CHECKED);
+    static_cast<CColorButton&>(Control(kDhcpRow)).SetCheck(dhcp ? BST_CHECKED : BST_UNCHECKED);
+    for (CIPAddressCtrl& address : m_addresses)
+        address.EnableWindow(!dhcp);
+}
+
 void CNetworkPage::OnNext() {
+    // An open step 3 (hidden by Esc) is only shown, and nothing is stored.
+    if (g_dateTimePage.IsWindow()) {
+        g_dateTimePage.ShowWindow(SW_SHOW);
+        return;
+    }
+    NetworkValues values;
+    ExchangeControls(true, values);
+    if (HostNameRefused(values.hostName)) {
+        RefuseHostName();
+        return;
+    }
+    // Stored whole or not at all: half of the page's values would still go to
+    // the array in step 4.
+    SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
+    ExchangeNetworkSettings(dx, values);
+    if (!dx.Commit(g_workingSettings)) {
+        MessageBox(L"Settings are too long! The array takes at most 999 characters.", L"Error",
+                   MB_ICONEXCLAMATION);
+        return;
+    }
     MoveToPage(this, g_dateTimePage);
+}
+
+// The array reads "&" and "=" as separators: such a name would add or break
+// pairs of the settings it is sent.
+void CNetworkPage::RefuseHostName() {
+    MessageBox(L"Host name must not contain \"&\" or \"=\"!", L"Error", MB_ICONEXCLAMATION);
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hostName.m_hWnd), TRUE);
 }
 
 void CNetworkPage::OnBack() {

@@ -1,19 +1,39 @@
 #pragma once
 // Wizard step 2: host name and IP configuration.
 #include "app/wizard_page.h"
+#include "pages/network_settings.h"
 #include "pages/search_page.h"
+#include "win/common_controls.h"
+#include "win/controls.h"
+
+#include <array>
 
 class CNetworkPage : public CWizardPage {
 public:
     CNetworkPage();
 
 protected:
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
     void OnButtonClicked(WORD id) override;
 
 private:
+    // The page's one data-exchange block: the controls to `values` when
+    // saving, `values` to the controls when loading.
+    void ExchangeControls(bool saving, NetworkValues& values);
+    // Shows the working settings, discarding any edits.
+    void LoadFromSettings();
+    void OnManualIp();
+    void OnDhcp();
     void OnNext();
     void OnBack();
+    // Each mode button starts a group of its own, so both states are set here.
+    void SetMode(bool dhcp);
+    void RefuseHostName();
 
+    CEdit m_hostName;
+    // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns, as NetworkValues orders them.
+    std::array<CIPAddressCtrl, 4> m_addresses;
     // The page "上一步" goes back to.
     CSearchPage m_searchPage;
 };
