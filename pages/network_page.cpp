@@ -9,8 +9,9 @@
 
 namespace {
 
-// Typing stops here; a longer name the array already has is still shown whole.
-constexpr int kHostNameTyped = 15;
+// Typing stops here, in code-page-936 bytes; a longer name the array already
+// has is still shown whole.
+constexpr int kHostNameBytes = 15;
 constexpr int kManualIpRow = 3;
 constexpr int kDhcpRow = 4;
 constexpr int kAddressIds[] = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};
@@ -50,8 +51,8 @@ void CNetworkPage::ExchangeControls(bool saving, NetworkValues& values) {
         values.hostName = win::AnsiFromWide(m_hostName.GetWindowText());
         values.dhcp = manualIp.GetCheck() != BST_CHECKED;
     } else {
-        m_hostName.LimitText(kHostNameTyped);
-        m_hostName.SetWindowText(win::WideFromAnsi(values.hostName));
+        m_hostName.SetByteLimit(kHostNameBytes);
+        m_hostName.SetText(win::WideFromAnsi(values.hostName));
     }
     for (std::size_t i = 0; i < m_addresses.size(); ++i)
         ExchangeAddress(saving, m_addresses[i], values.addresses[i]);
@@ -89,6 +90,11 @@ void CNetworkPage::OnButtonClicked(WORD id) {
     default:
         CWizardPage::OnButtonClicked(id);
     }
+}
+
+void CNetworkPage::OnCommand(WORD id, WORD code) {
+    if (id == IDC_HOSTNAME && code == EN_CHANGE)
+        m_hostName.OnChange();
 }
 
 void CNetworkPage::OnManualIp() {

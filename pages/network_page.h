@@ -30,8 +30,9 @@ private:
     // Each mode button starts a group of its own, so both states are set here.
     void SetMode(bool dhcp);
     void RefuseHostName();
+    void OnCommand(WORD id, WORD code) override;
 
-    CEdit m_hostName;
+    CAnsiLimitEdit m_hostName;
     // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns, as NetworkValues orders them.
     std::array<CIPAddressCtrl, 4> m_addresses;
     // The page "上一步" goes back to.

@@ -21,29 +21,13 @@ void CPasswordDlg::DoDataExchange() {
 
 BOOL CPasswordDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_password.LimitText(kPasswordBytes);
-    m_accepted.clear();
-    m_acceptedSelection = 0;
+    m_password.SetByteLimit(kPasswordBytes);
     return TRUE;
 }
 
 void CPasswordDlg::OnCommand(WORD id, WORD code) {
     if (id == IDC_PASSWORD && code == EN_CHANGE)
-        OnPasswordChange();
-}
-
-// The box counts characters, the array bytes: a change that would make the
-// password longer than the array takes is undone, whether typed or pasted.
-void CPasswordDlg::OnPasswordChange() {
-    const std::wstring text = m_password.GetWindowText();
-    if (win::AnsiLength(text) <= kPasswordBytes) {
-        m_accepted = text;
-        m_acceptedSelection = static_cast<DWORD>(m_password.SendMessage(EM_GETSEL));
-        return;
-    }
-    m_password.SetWindowText(m_accepted);
-    m_password.SendMessage(EM_SETSEL, LOWORD(m_acceptedSelection), HIWORD(m_acceptedSelection));
-    ::MessageBeep(MB_OK);
+        m_password.OnChange();
 }
 
 void CPasswordDlg::OnOK() {
@@ -77,7 +61,7 @@ void CPasswordDlg::OnReply(const Reply& reply) {
         return;
     }
     MessageBox(L"Wrong password!", L"Error", MB_ICONEXCLAMATION);
-    m_password.SetWindowText(L"");
+    m_password.SetText(L"");
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_password.m_hWnd), TRUE);
 }
 

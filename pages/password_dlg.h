@@ -5,7 +5,6 @@
 #include "win/controls.h"
 #include "win/dialog.h"
 
-#include <string>
 
 class CPasswordDlg : public CDialog, private ExchangeClient {
 public:
@@ -25,11 +24,7 @@ private:
     void OnExpiry(bool listened) override;
     // Back to Ready: the user can type and press OK or Cancel again.
     void EnableControls();
-    void OnPasswordChange();
 
-    CEdit m_password;
+    CAnsiLimitEdit m_password;
     CExchangeHost m_host;
-    // What the box held while it was within the array's limit, to go back to.
-    std::wstring m_accepted;
-    DWORD m_acceptedSelection = 0;
 };

@@ -32,6 +32,22 @@ public:
     void LimitText(int characters) { SendMessage(EM_LIMITTEXT, characters); }
 };
 
+// An edit box whose typing limit counts code-page-936 bytes, as the arrays
+// count them, not characters: 16 bytes are 16 ASCII characters or 8 Chinese
+// ones. The parent hands it its EN_CHANGE; a change that goes past the limit,
+// typed or pasted, is undone. Text the program puts there is shown whole.
+class CAnsiLimitEdit : public CEdit {
+public:
+    void SetByteLimit(int bytes);
+    void SetText(const std::wstring& text);
+    void OnChange();
+
+private:
+    int m_limit = 0;
+    std::wstring m_accepted;
+    DWORD m_acceptedSelection = 0;
+};
+
 class CListBox : public CWnd {
 public:
     int AddString(const std::wstring& text) {

@@ -174,6 +174,11 @@ GUI_TEST(network_host_name_limits_typing_not_the_stored_name) {
     Type(L"NAS-Server-Number-1");
     ok(Name() == "nas-server-numb", "expected 15 typed characters in lower case, got \"%s\"",
        Name().c_str());
+    // The limit is the array's, in bytes: seven Chinese characters and no eighth.
+    SetName(L"");
+    Type(L"网络存储阵列名称");
+    ok(Name() == guitest::Narrow(L"网络存储阵列名"), "expected 14 bytes typed, got \"%s\"",
+       Name().c_str());
 }
 
 GUI_TEST(network_back_discards_the_edits) {
