@@ -51,7 +51,6 @@ void CExchangeHost::OnTimer() {
 }
 
 void CExchangeHost::OnPINGAsynch(LPARAM event) {
-    if (const auto reply =
-            m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event)))
-        m_client.OnReply(*reply);
+    m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
+                            [this](const Reply& reply) { m_client.OnReply(reply); });
 }

@@ -1,6 +1,12 @@
 #include "messaging/exchange.h"
 #include <cstdio>
 
+namespace {
+
+constexpr int kMaxReadsPerNotification = 4096;
+
+} // namespace
+
 bool Exchange::SendRequest(std::string_view request, unsigned tickLimit) {
     tickCount_ = 0;
     tickLimit_ = tickLimit;
@@ -48,23 +54,34 @@ void Exchange::CloseReceiveSocket() {
     receiveSocketOpen_ = false;
 }
 
-std::optional<Reply> Exchange::OnPINGAsynch(unsigned event, unsigned error) {
+void Exchange::OnPINGAsynch(unsigned event, unsigned error,
+                            const std::function<void(const Reply&)>& onReply) {
     if (error != 0) {
         char text[64];
         std::snprintf(text, sizeof text, "WSAAsynch Event # %u, Error: %u", event, error);
         io_.ShowEventError(text);
     }
+    if (event != FD_READ_EVENT)
+        return;
+    // Each notification costs a trip through the message queue (under Wine
+    // through the Wine server too), so a flood outruns one read per
+    // notification and the kernel drops what no longer fits: read all that
+    // waits. The later notifications of those datagrams find nothing. The
+    // bound keeps a flood that never stops from holding the window's message
+    // loop: what is left raises a notification of its own.
     // A notification still queued when the socket was closed must not read
     // from whatever socket holds the handle now.
-    if (event != FD_READ_EVENT || !receiveSocketOpen_)
-        return std::nullopt;
-    std::optional<std::string> datagram = io_.ReceiveDatagram();
-    if (!datagram)
-        return std::nullopt;
-    Reply reply = ParseReply(*datagram, localAddresses_);
-    if (!reply.accepted)
-        return std::nullopt;
-    return reply;
+    std::string datagram;
+    for (int read = 0; read < kMaxReadsPerNotification && receiveSocketOpen_; ++read) {
+        const ExchangeIo::Received received = io_.ReceiveDatagram(datagram);
+        if (received == ExchangeIo::Received::kNone)
+            return;
+        if (received == ExchangeIo::Received::kDropped)
+            continue;
+        const Reply reply = ParseReply(datagram, localAddresses_);
+        if (reply.accepted)
+            onReply(reply);
+    }
 }
 
 void Exchange::End() {

@@ -4,7 +4,7 @@
 // Sockets, the timer and message boxes come through ExchangeIo, so the rules
 // here run the same against Winsock and against a test double.
 #include "messaging/message.h"
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +32,12 @@ public:
     virtual bool BindReceiveSocket() = 0;
     virtual bool SelectReceiveSocket() = 0; // readable => OnPINGAsynch
     virtual void CloseReceiveSocket() = 0;
-    // One datagram from the receive socket; none when the read fails,
-    // also for a datagram longer than the message buffer.
-    virtual std::optional<std::string> ReceiveDatagram() = 0;
+    enum class Received {
+        kDatagram, // `datagram` holds the next one
+        kDropped,  // the next one could not be read (longer than the message buffer)
+        kNone,     // nothing waits, or the socket failed
+    };
+    virtual Received ReceiveDatagram(std::string& datagram) = 0;
 
     // A fresh socket, broadcast to 255.255.255.255:SERVER_PORT, closed again.
     virtual bool Broadcast(std::string_view datagram) = 0;
@@ -55,9 +58,11 @@ public:
     // went out with a receive socket listening for the replies.
     bool SendRequest(std::string_view request, unsigned tickLimit);
 
-    // Handler of the socket notification; gives only replies addressed to
-    // this computer.
-    std::optional<Reply> OnPINGAsynch(unsigned event, unsigned error);
+    // Handler of the socket notification: reads every datagram that waits and
+    // hands each reply addressed to this computer to `onReply`, in arrival
+    // order, until `onReply` ends the exchange.
+    void OnPINGAsynch(unsigned event, unsigned error,
+                      const std::function<void(const Reply&)>& onReply);
 
     // Counts one timer tick; call it after the progress step of the tick.
     // True once, on the tick after the limit: the exchange has expired.

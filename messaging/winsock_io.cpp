@@ -66,16 +66,19 @@ void WinsockIo::CloseReceiveSocket() {
     receiveSocket_ = INVALID_SOCKET;
 }
 
-std::optional<std::string> WinsockIo::ReceiveDatagram() {
+ExchangeIo::Received WinsockIo::ReceiveDatagram(std::string& datagram) {
     char buffer[kMessageBufferSize];
     sockaddr_in from{};
     int fromLength = sizeof from;
-    // A datagram longer than the buffer fails here (WSAEMSGSIZE) and is dropped.
+    // The socket is non-blocking since WSAAsyncSelect: an empty queue fails
+    // with WSAEWOULDBLOCK. A datagram longer than the buffer fails with
+    // WSAEMSGSIZE and is gone; the next one may be fine.
     const int received = ::recvfrom(receiveSocket_, buffer, sizeof buffer, 0,
                                     reinterpret_cast<sockaddr*>(&from), &fromLength);
     if (received == SOCKET_ERROR)
-        return std::nullopt;
-    return std::string(buffer, static_cast<std::size_t>(received));
+        return ::WSAGetLastError() == WSAEMSGSIZE ? Received::kDropped : Received::kNone;
+    datagram.assign(buffer, static_cast<std::size_t>(received));
+    return Received::kDatagram;
 }
 
 bool WinsockIo::Broadcast(std::string_view datagram) {

@@ -26,7 +26,7 @@ public:
     bool BindReceiveSocket() override;
     bool SelectReceiveSocket() override;
     void CloseReceiveSocket() override;
-    std::optional<std::string> ReceiveDatagram() override;
+    Received ReceiveDatagram(std::string& datagram) override;
     bool Broadcast(std::string_view datagram) override;
     std::vector<std::string> LocalAddresses() override;
     void ShowSocketError(const char* text, const char* caption) override;

@@ -293,14 +293,15 @@ private:
     }
 
     void OnPINGAsynch(LPARAM event) {
-        const auto reply =
-            exchange_.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event));
-        if (!reply || reply->command != "GETOK")
-            return;
-        lastAt = NowMs() - startedAt_;
-        if (replies.empty())
-            firstAt = lastAt;
-        replies.push_back(reply->payload);
+        exchange_.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
+                               [this](const Reply& reply) {
+                                   if (reply.command != "GETOK")
+                                       return;
+                                   lastAt = NowMs() - startedAt_;
+                                   if (replies.empty())
+                                       firstAt = lastAt;
+                                   replies.push_back(reply.payload);
+                               });
     }
 
     void OnTimer() {
