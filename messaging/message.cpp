@@ -20,10 +20,9 @@ std::string_view FieldWord(std::string_view text, std::size_t offset, std::size_
 
 std::string BuildRequest(std::string_view address, std::string_view command,
                          std::string_view payload) {
-    if (payload.size() > kMaxPayloadLength)
+    if (address.size() > kAddressFieldLength || payload.size() > kMaxPayloadLength)
         return {};
     std::string request(kHeaderLength, ' ');
-    address = address.substr(0, kAddressFieldLength);
     command = command.substr(0, kCommandFieldLength);
     std::copy(address.begin(), address.end(), request.begin());
     std::copy(command.begin(), command.end(), request.begin() + kAddressFieldLength);

@@ -24,8 +24,9 @@ inline constexpr std::size_t kMaxPayloadLength = kMessageBufferSize - 1 - kHeade
 // The one request that ignores the padding: address and word run together.
 inline constexpr std::string_view SEARCH_PROBE = "255.255.255.255slimVault";
 
-// Address and command are cut to their fields. "" when the payload is longer
-// than kMaxPayloadLength: a cut payload would reach the array as other settings.
+// The command is cut to its field. "" when the address is longer than its field
+// or the payload longer than kMaxPayloadLength: a cut address could name another
+// array, and a cut payload would reach the array as other settings.
 std::string BuildRequest(std::string_view address, std::string_view command,
                          std::string_view payload);
 

@@ -86,6 +86,10 @@ std::string ZoneWord(int row) {
 }
 
 int RowForZone(std::string_view stored) {
+    for (int row = 0; row < kTimeZoneRows; ++row) {
+        if (ZoneWord(row) == stored)
+            return row;
+    }
     int found = -1;
     for (int row = 0; row < kTimeZoneRows; ++row) {
         if (kTimeZoneTable[static_cast<std::size_t>(row)].find(stored) != std::string_view::npos)

@@ -22,5 +22,8 @@ template <class Add> void FillTimeZones(Add add) {
 // "" for a row outside 0..62.
 std::string ZoneWord(int row);
 
-// The last row containing `stored` (byte-wise); -1 when none. "" gives row 62.
+// The row whose zone word is `stored`, so that what the wizard writes reads back
+// as the same row ("Atlantic" is row 13, not row 19 "Mid-Atlantic"). A value no
+// zone word equals selects the last row containing it, byte-wise ("GMT+08:00"
+// gives row 49, "" row 62); -1 when none does.
 int RowForZone(std::string_view stored);

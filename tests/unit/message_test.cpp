@@ -19,30 +19,31 @@ std::string ArrayReply(const std::string& address, const std::string& word,
     return text;
 }
 
-TEST(BuildRequest, PadsBothFieldsAndAppendsThePayload) {
-    std::string request = BuildRequest("192.168.1.20", "SET", "nwk.bootproto=dhcp");
-    EXPECT_EQ(request, "192.168.1.20   SET       nwk.bootproto=dhcp");
-    EXPECT_EQ(request.size(), 43u);
-
-    EXPECT_EQ(BuildRequest("255.255.255.255", "VERIFYFAIL", ""), "255.255.255.255VERIFYFAIL");
-    EXPECT_EQ(BuildRequest("", "VERIFY", "passwd=x"), std::string(15, ' ') + "VERIFY    passwd=x");
-    EXPECT_EQ(BuildRequest("", "", ""), std::string(25, ' '));
-}
-
-TEST(BuildRequest, CutsOverlongFieldsInsteadOfShiftingThePayload) {
-    std::string request = BuildRequest("1234567890123456789", "ABCDEFGHIJKLM", "p=1");
-    EXPECT_EQ(request, "123456789012345ABCDEFGHIJp=1");
+TEST(BuildRequest, PadsFieldsOrRefusesWhatWouldBeCut) {
+    const std::string full(kMaxPayloadLength, 's');
+    const struct {
+        std::string address, command, payload, request;
+    } cases[] = {
+        {"192.168.1.20", "SET", "nwk.bootproto=dhcp",
+         "192.168.1.20   SET       nwk.bootproto=dhcp"},
+        {"255.255.255.255", "VERIFYFAIL", "", "255.255.255.255VERIFYFAIL"},
+        {"", "VERIFY", "passwd=x", std::string(15, ' ') + "VERIFY    passwd=x"},
+        {"", "", "", std::string(25, ' ')},
+        // The command is only cut: it never names an array.
+        {"1.2.3.4", "ABCDEFGHIJKLM", "p=1", "1.2.3.4        ABCDEFGHIJp=1"},
+        // A cut address could be another array's: nothing is sent.
+        {"192.168.100.2001", "SET", "p=1", ""},
+        {"1234567890123456789", "SET", "", ""},
+        {"10.0.0.5", "SET", full, "10.0.0.5       SET       " + full},
+        {"10.0.0.5", "SET", full + "s", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BuildRequest(c.address, c.command, c.payload), c.request) << c.address;
 }
 
 TEST(BuildRequest, CarriesThePayloadByteForByte) {
     std::string payload = "sys.hostname=\xb2\xe2\xca\xd4&opt=a=b\t\x7f\xff";
     EXPECT_EQ(BuildRequest("10.0.0.5", "SET", payload).substr(kHeaderLength), payload);
-}
-
-TEST(BuildRequest, WholeSettingsStringFitsAndLongerIsRefused) {
-    std::string full(kMaxPayloadLength, 's');
-    EXPECT_EQ(BuildRequest("10.0.0.5", "SET", full).size(), kMessageBufferSize - 1);
-    EXPECT_EQ(BuildRequest("10.0.0.5", "SET", full + "s"), "");
 }
 
 TEST(ParseReply, AcceptsAReplyForThisComputer) {

@@ -1,0 +1,22 @@
+#pragma once
+// The values of the network settings page and their one exchange block.
+#include "messaging/settings_exchange.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct NetworkValues {
+    std::string hostName; // code-page-936 bytes
+    bool dhcp = false;
+    // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns
+    std::array<std::optional<Octets>, 4> addresses;
+};
+
+// Saving writes the host name and the boot protocol, and the four addresses
+// only for a fixed address: with DHCP the array keeps its stored ones.
+void ExchangeNetworkSettings(SettingsExchange& dx, NetworkValues& values);
+
+// A host name the array could misread as more pairs: holds "&" or "=".
+bool HostNameRefused(std::string_view hostName);

@@ -1,0 +1,18 @@
+#pragma once
+// The array's clock as the date and time page shows it: the reading taken at
+// search time moved on by the time since, so that saving the page does not set
+// the array's clock back by every minute spent in the wizard.
+#include "pages/setting_values.h"
+
+struct ClockReading {
+    SettingDate date;
+    SettingTime time;
+    bool operator==(const ClockReading&) const = default;
+};
+
+// `reading` advanced by `seconds` on the proleptic Gregorian calendar. Valid
+// readings are years 1601 to 9999, what a Windows date picker can hold; a later
+// result stops at 9999/12/31 23:59:59, the picker's last second. A reading that
+// is no valid date and time (month 0, April 31, hour 24, ...), or negative
+// `seconds`, gives the reading back unchanged.
+ClockReading AdvanceClock(const ClockReading& reading, long long seconds);
