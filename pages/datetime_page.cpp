@@ -2,11 +2,155 @@
 
 #include "app/app_objects.h"
 #include "app/page_moves.h"
+#include "app/wizard_state.h"
 #include "pages/page_layouts.h"
+#include "pages/time_zones.h"
 #include "res/resource.h"
+#include "win/text.h"
+
+namespace {
+
+// Any id but the exchange host's.
+constexpr UINT_PTR IDT_RUNNING_CLOCK = 1;
+constexpr UINT kRunningClockMs = 1000;
+
+using Clock = std::chrono::steady_clock;
+
+SYSTEMTIME SystemTimeOf(const ClockReading& reading) {
+    SYSTEMTIME time = {};
+    time.wYear = static_cast<WORD>(reading.date.year);
+    time.wMonth = static_cast<WORD>(reading.date.month);
+    time.wDay = static_cast<WORD>(reading.date.day);
+    time.wHour = static_cast<WORD>(reading.time.hour);
+    time.wMinute = static_cast<WORD>(reading.time.minute);
+    time.wSecond = static_cast<WORD>(reading.time.second);
+    return time;
+}
+
+ClockReading ReadingOf(const SYSTEMTIME& time) {
+    return {{time.wYear, time.wMonth, time.wDay}, {time.wHour, time.wMinute, time.wSecond}};
+}
+
+ClockReading PickerReading(const CDateTimeCtrl& picker) {
+    SYSTEMTIME time = {};
+    picker.GetTime(time);
+    return ReadingOf(time);
+}
+
+} // namespace
 
 CDateTimePage::CDateTimePage()
     : CWizardPage(IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}) {}
+
+void CDateTimePage::DoDataExchange() {
+    DDX_Control(IDC_TIMEZONE, m_timeZone);
+    DDX_Control(IDC_DATE, m_date);
+    DDX_Control(IDC_TIME, m_time);
+    DDX_Control(IDC_NTP_SERVER, m_ntpServer);
+}
+
+BOOL CDateTimePage::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    LoadControls();
+    ::SetTimer(m_hWnd, IDT_RUNNING_CLOCK, kRunningClockMs, nullptr);
+    return TRUE;
+}
+
+// ---- Data exchange
+
+void CDateTimePage::LoadControls() {
+    SettingsExchange dx = SettingsExchange::Loading(g_workingSettings);
+    ExchangeDateTimeSettings(dx, m_values);
+
+    FillTimeZones([this](std::string_view row) { m_timeZone.AddString(win::WideFromAnsi(row)); });
+    m_timeZone.SetCurSel(m_values.zoneRow);
+
+    // The time picker takes the stored date with the time, so a date the
+    // pickers refuse leaves both at this computer's clock. Both run from the
+    // whole reading: the date turns at the array's midnight.
+    const ClockReading stored{m_values.date, m_values.time};
+    LoadPicker(m_dateClock, {stored.date, {}}, stored);
+    LoadPicker(m_timeClock, stored, stored);
+    UpdateRunningPickers();
+
+    for (const std::string& item : m_values.ntpItems)
+        m_ntpServer.AddString(win::WideFromAnsi(item));
+    m_ntpServer.SetCurSel(m_values.ntpSelected);
+}
+
+bool CDateTimePage::SaveControls() {
+    UpdateRunningPickers();
+    m_values.zoneRow = m_timeZone.GetCurSel();
+    m_values.date = PickerReading(m_date).date;
+    m_values.time = PickerReading(m_time).time;
+    m_values.ntpSelected = m_ntpServer.GetCurSel();
+
+    SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
+    ExchangeDateTimeSettings(dx, m_values);
+    return dx.Commit(g_workingSettings);
+}
+
+// ---- The running clock
+
+void CDateTimePage::LoadPicker(PickerClock& clock, const ClockReading& shown,
+                               const ClockReading& stored) {
+    m_settingPicker = true;
+    const bool taken = clock.picker->SetTime(SystemTimeOf(shown));
+    m_settingPicker = false;
+    // A refused reading leaves the picker at this computer's clock, which runs
+    // from now.
+    clock.reading = taken ? stored : PickerReading(*clock.picker);
+    clock.readAt = taken ? g_clockReadAt : Clock::now();
+    clock.running = true;
+}
+
+void CDateTimePage::UpdateRunningPickers() {
+    const Clock::time_point now = Clock::now();
+    for (PickerClock* clock : {&m_dateClock, &m_timeClock}) {
+        if (!clock->running)
+            continue;
+        const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now - clock->readAt);
+        m_settingPicker = true;
+        clock->picker->SetTime(SystemTimeOf(AdvanceClock(clock->reading, elapsed.count())));
+        m_settingPicker = false;
+    }
+}
+
+CDateTimePage::PickerClock* CDateTimePage::ClockOf(HWND picker) {
+    if (picker == m_date.m_hWnd)
+        return &m_dateClock;
+    if (picker == m_time.m_hWnd)
+        return &m_timeClock;
+    return nullptr;
+}
+
+// ---- Messages
+
+bool CDateTimePage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_NOTIFY) {
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        result = 0;
+        return true;
+    }
+    return CWizardPage::ProcessMessage(message, wParam, lParam, result);
+}
+
+void CDateTimePage::OnNotify(const NMHDR& header) {
+    // From the user's first touch the picker shows, and Next writes, the
+    // user's value.
+    const bool userChange = header.code == DTN_DATETIMECHANGE && !m_settingPicker;
+    if (header.code != NM_SETFOCUS && !userChange)
+        return;
+    if (PickerClock* clock = ClockOf(header.hwndFrom))
+        clock->running = false;
+}
+
+void CDateTimePage::OnTimer(UINT_PTR id) {
+    if (id == IDT_RUNNING_CLOCK)
+        UpdateRunningPickers();
+    else
+        CWizardPage::OnTimer(id);
+}
 
 void CDateTimePage::OnButtonClicked(WORD id) {
     switch (id) {
@@ -22,6 +166,15 @@ void CDateTimePage::OnButtonClicked(WORD id) {
 }
 
 void CDateTimePage::OnNext() {
+    // An open step 4 is only shown: this page stays and stores nothing.
+    if (!g_reviewPage.IsWindow()) {
+        if (!SaveControls()) {
+            AppMessageBox(L"The new settings would exceed 999 characters. Nothing was changed.");
+            return;
+        }
+        // The working settings now hold this moment's date and time.
+        g_clockReadAt = Clock::now();
+    }
     MoveToPage(this, g_reviewPage);
 }
 

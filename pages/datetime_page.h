@@ -1,18 +1,58 @@
 #pragma once
 // Wizard step 3: time zone, date and time.
 #include "app/wizard_page.h"
+#include "pages/datetime_settings.h"
 #include "pages/network_page.h"
+#include "pages/running_clock.h"
+#include "win/common_controls.h"
+#include "win/controls.h"
+
+#include <chrono>
 
 class CDateTimePage : public CWizardPage {
 public:
     CDateTimePage();
 
 protected:
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
     void OnButtonClicked(WORD id) override;
+    void OnTimer(UINT_PTR id) override;
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // A picker shows the array's clock running until the user takes it over:
+    // `reading` as it stood at `readAt`, moved on by the time since.
+    struct PickerClock {
+        CDateTimeCtrl* picker;
+        ClockReading reading;
+        std::chrono::steady_clock::time_point readAt;
+        bool running;
+    };
+
     void OnNext();
     void OnBack();
+    void OnNotify(const NMHDR& header);
+
+    void LoadControls();
+    // False, with the working settings untouched, when they could not take
+    // every value.
+    bool SaveControls();
+    // Sets the picker to `shown`; once taken, it runs from `stored`.
+    void LoadPicker(PickerClock& clock, const ClockReading& shown, const ClockReading& stored);
+    void UpdateRunningPickers();
+    PickerClock* ClockOf(HWND picker);
+
+    CComboBox m_timeZone;
+    CDateTimeCtrl m_date;
+    CDateTimeCtrl m_time;
+    CComboBox m_ntpServer;
+    DateTimeValues m_values;
+    PickerClock m_dateClock{&m_date, {}, {}, false};
+    PickerClock m_timeClock{&m_time, {}, {}, false};
+    // Set while the page itself moves a picker, whose change notification is
+    // then none of the user's doing.
+    bool m_settingPicker = false;
 
     // The page "上一步" goes back to.
     CNetworkPage m_networkPage;
