@@ -1,5 +1,6 @@
 #include "app/wizard_page.h"
 
+#include "app/wizard_state.h"
 #include "win/text.h"
 
 namespace {
@@ -56,6 +57,13 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
                           static_cast<UINT>(control.id), m_fonts[control.font], control.colour);
     }
     return 0;
+}
+
+bool CWizardPage::CommitToWorkingSettings(const SettingsExchange& dx) {
+    if (dx.Commit(g_workingSettings))
+        return true;
+    MessageBox(kSettingsTooLongText, L"Error", MB_ICONEXCLAMATION);
+    return false;
 }
 
 void CWizardPage::OnPaint() {

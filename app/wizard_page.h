@@ -4,6 +4,7 @@
 // run-time controls made from its layout table when the window is created.
 #include "app/page_frame.h"
 #include "app/page_layout.h"
+#include "messaging/settings_exchange.h"
 #include "win/dialog.h"
 
 #include <array>
@@ -11,6 +12,9 @@
 #include <memory>
 #include <span>
 #include <vector>
+
+inline constexpr wchar_t kSettingsTooLongText[] =
+    L"Settings are too long! An array takes at most 999 characters; nothing was changed.";
 
 struct BoldFontSpec {
     FontSlot slot;
@@ -31,6 +35,11 @@ protected:
 
     // The control of row `row` of the layout table.
     CColorControl& Control(int row) { return *m_controls[row]; }
+
+    // Stores the page's values into the working settings whole, or says that
+    // they would not fit and stores none of them: half of them would still go
+    // to the array.
+    bool CommitToWorkingSettings(const SettingsExchange& dx);
 
 private:
     // -1 refuses the window, as for any WM_CREATE.

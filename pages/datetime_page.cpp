@@ -87,7 +87,7 @@ bool CDateTimePage::SaveControls() {
 
     SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
     ExchangeDateTimeSettings(dx, m_values);
-    return dx.Commit(g_workingSettings);
+    return CommitToWorkingSettings(dx);
 }
 
 // ---- The running clock
@@ -168,10 +168,8 @@ void CDateTimePage::OnButtonClicked(WORD id) {
 void CDateTimePage::OnNext() {
     // An open step 4 is only shown: this page stays and stores nothing.
     if (!g_reviewPage.IsWindow()) {
-        if (!SaveControls()) {
-            AppMessageBox(L"The new settings would exceed 999 characters. Nothing was changed.");
+        if (!SaveControls())
             return;
-        }
         // The working settings now hold this moment's date and time.
         g_clockReadAt = Clock::now();
     }

@@ -35,8 +35,8 @@ private:
     void OnNotify(const NMHDR& header);
 
     void LoadControls();
-    // False, with the working settings untouched, when they could not take
-    // every value.
+    // False, with the working settings untouched and the user told, when they
+    // could not take every value.
     bool SaveControls();
     // Sets the picker to `shown`; once taken, it runs from `stored`.
     void LoadPicker(PickerClock& clock, const ClockReading& shown, const ClockReading& stored);

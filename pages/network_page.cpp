@@ -128,15 +128,10 @@ void CNetworkPage::OnNext() {
         RefuseHostName();
         return;
     }
-    // Stored whole or not at all: half of the page's values would still go to
-    // the array in step 4.
     SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
     ExchangeNetworkSettings(dx, values);
-    if (!dx.Commit(g_workingSettings)) {
-        MessageBox(L"Settings are too long! The array takes at most 999 characters.", L"Error",
-                   MB_ICONEXCLAMATION);
+    if (!CommitToWorkingSettings(dx))
         return;
-    }
     MoveToPage(this, g_dateTimePage);
 }
 

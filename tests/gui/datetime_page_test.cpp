@@ -305,8 +305,8 @@ GUI_TEST(datetime_next_that_would_overflow_the_settings_writes_nothing) {
     std::string settings = With(kSettings, {{"date", "2006/3/7"}, {"time", "9:5:0"}}) + "&pad=";
     settings.resize(kMaxSettingsLength - 3, 'x');
     Step3 page(settings);
-    guitest::StartScript({guitest::ExpectBox(
-        "shell_gui_tests", "The new settings would exceed 999 characters. Nothing was changed.")});
+    guitest::StartScript(
+        {guitest::ExpectBox("Error", guitest::Narrow(kSettingsTooLongText))});
     page.Next();
     guitest::EndScript();
     ok(g_dateTimePage.IsWindowVisible() && !g_reviewPage.IsWindow(), "expected step 3 to stay");

@@ -36,7 +36,7 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
         ++g_next;
         g_stepSince = NowMs();
     } else if (NowMs() - g_stepSince > kStepTimeoutMs) {
-        ok(false, "timed out waiting: %s", step.what);
+        ok(false, "timed out waiting: %s", step.what.c_str());
         ExitProcess(Summary());
     }
     g_inStep = false;
@@ -67,15 +67,15 @@ void EndScript() {
     ok(g_next == g_steps.size(), "every step ran (%zu of %zu)", g_next, g_steps.size());
 }
 
-Step ExpectBox(const char* caption, const char* text, std::function<void()> then) {
+Step ExpectBox(std::string caption, std::string text, std::function<void()> then) {
     return {text, [] { return FindMessageBox().has_value(); },
             [=] {
                 const MessageBoxSeen box = *FindMessageBox();
                 const std::string seenCaption = Narrow(box.caption);
                 const std::string seenText = Narrow(box.text);
                 ok(seenCaption == caption && seenText == text,
-                   "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption, text,
-                   seenCaption.c_str(), seenText.c_str());
+                   "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption.c_str(),
+                   text.c_str(), seenCaption.c_str(), seenText.c_str());
                 if (then)
                     then();
                 CloseMessageBox(box.window);

@@ -5,12 +5,13 @@
 // that waits longer than 15 s fails the run, which then ends with the summary;
 // once every step has run, any further message box is a failure and is closed.
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace guitest {
 
 struct Step {
-    const char* what;
+    std::string what;
     std::function<bool()> ready;
     std::function<void()> act;
 };
@@ -24,6 +25,6 @@ void EndScript();
 
 // A step that waits for a message box, checks its caption and text, runs
 // `then` while the box is still open, and closes it.
-Step ExpectBox(const char* caption, const char* text, std::function<void()> then = {});
+Step ExpectBox(std::string caption, std::string text, std::function<void()> then = {});
 
 } // namespace guitest
