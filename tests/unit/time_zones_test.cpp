@@ -3,73 +3,48 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
-TEST(TimeZoneTable, HasSixtyThreeRowsThenTheEndMarker) {
+TEST(TimeZones, SixtyThreeRowsEachReadBackFromItsZoneWordExceptAtlantic) {
+    int rows = 0;
+    FillTimeZones([&](std::string_view) { ++rows; });
+    EXPECT_EQ(rows, 63);
     EXPECT_EQ(kTimeZoneTable[63], "EOF");
-    std::vector<std::string_view> rows;
-    FillTimeZones([&](std::string_view row) { rows.push_back(row); });
-    ASSERT_EQ(rows.size(), 63u);
-    EXPECT_EQ(rows.front(), "(GMT-12:00) Eniwetok, Kwajalein");
-    EXPECT_EQ(rows[4], "(GMT-08:00) Pacific Time (US & Canada), Tijuana");
-    EXPECT_EQ(rows[21], "(GMT) Casablanca, Monrovia");
-    EXPECT_EQ(rows[22], "(GMT) Greenwich Mean Time: Edinburgh, London");
-    EXPECT_EQ(rows[46], "(GMT+08:00) Beijing, Chongqing, Hong Kong");
-    EXPECT_EQ(rows.back(), "(GMT+12:00) Fiji, Kamchatka, Marshall Is.");
-}
-
-TEST(TimeZoneTable, EveryRowHasTheGmtShape) {
     for (int row = 0; row < kTimeZoneRows; ++row) {
-        std::string_view text = kTimeZoneTable[row];
-        ASSERT_TRUE(text.starts_with("(GMT")) << row;
-        std::size_t close = text.find(") ");
-        ASSERT_TRUE(close == 4 || close == 10) << row;
-        EXPECT_NE(text.back(), ' ') << row;
-    }
-}
-
-TEST(ZoneWord, IsTheFirstWordAfterTheParenthesisWithoutComma) {
-    EXPECT_EQ(ZoneWord(46), "Beijing");
-    EXPECT_EQ(ZoneWord(4), "Pacific");
-    EXPECT_EQ(ZoneWord(8), "Mexico");
-    EXPECT_EQ(ZoneWord(18), "Buenos");
-    EXPECT_EQ(ZoneWord(37), "Abu");
-    EXPECT_EQ(ZoneWord(19), "Mid-Atlantic");
-    EXPECT_EQ(ZoneWord(21), "Casablanca");
-    EXPECT_EQ(ZoneWord(22), "Greenwich");
-    EXPECT_EQ(ZoneWord(62), "Fiji");
-}
-
-TEST(ZoneWord, RowsOutsideTheTableHaveNone) {
-    EXPECT_EQ(ZoneWord(-1), "");
-    EXPECT_EQ(ZoneWord(63), "");
-    EXPECT_EQ(ZoneWord(1000), "");
-}
-
-TEST(RowForZone, SelectsTheLastRowContainingTheValue) {
-    EXPECT_EQ(RowForZone("Taipei"), 49);
-    EXPECT_EQ(RowForZone("Beijing"), 46);
-    EXPECT_EQ(RowForZone("Atlantic"), 19);
-    EXPECT_EQ(RowForZone("GMT+08:00"), 49);
-    EXPECT_EQ(RowForZone("GMT"), 62);
-    EXPECT_EQ(RowForZone(""), 62);
-}
-
-TEST(RowForZone, UnknownOrDifferentlyCasedValuesSelectNothing) {
-    EXPECT_EQ(RowForZone("beijing"), -1);
-    EXPECT_EQ(RowForZone("Shanghai"), -1);
-    EXPECT_EQ(RowForZone("EOF"), -1);
-    EXPECT_EQ(RowForZone(std::string(1000, 'x')), -1);
-}
-
-TEST(TimeZoneTable, ZoneWordReadsBackToItsOwnRowExceptAtlantic) {
-    for (int row = 0; row < kTimeZoneRows; ++row) {
-        std::string word = ZoneWord(row);
+        const std::string_view text = kTimeZoneTable[row];
+        const std::size_t close = text.find(") ");
+        EXPECT_TRUE(text.starts_with("(GMT") && (close == 4 || close == 10)) << text;
+        const std::string word = ZoneWord(row);
         ASSERT_FALSE(word.empty()) << row;
         EXPECT_EQ(RowForZone(word), row == 13 ? 19 : row) << word;
     }
+}
+
+// The zone word is the first word after the parenthesis, without a comma.
+TEST(TimeZones, ZoneWordCases) {
+    const struct {
+        int row;
+        const char* word;
+    } cases[] = {
+        {46, "Beijing"},    {8, "Mexico"}, {18, "Buenos"}, {37, "Abu"}, {19, "Mid-Atlantic"},
+        {21, "Casablanca"}, {-1, ""},      {63, ""},       {1000, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ZoneWord(c.row), c.word) << c.row;
+}
+
+// A stored value selects the last row containing it, case and all.
+TEST(TimeZones, RowForZoneCases) {
+    const struct {
+        std::string stored;
+        int row;
+    } cases[] = {{"Taipei", 49},   {"Beijing", 46},
+                 {"Atlantic", 19}, {"GMT+08:00", 49},
+                 {"GMT", 62},      {"", 62},
+                 {"beijing", -1},  {"Shanghai", -1},
+                 {"EOF", -1},      {std::string(1000, 'x'), -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RowForZone(c.stored), c.row) << c.stored.substr(0, 20);
 }
 
 } // namespace
