@@ -94,56 +94,26 @@ GUI_TEST(end_dialog_on_a_modeless_window_only_hides_it) {
     dialog.DestroyWindow();
 }
 
+// The owner is disabled while the modal loop runs, and left as it was found.
 GUI_TEST(do_modal_disables_the_owner_and_gives_the_result) {
-    RecordingDialog owner;
-    owner.Create();
-    owner.ShowWindow(SW_SHOW);
-    RecordingDialog modal(owner.m_hWnd);
-    bool ownerEnabledInside = true;
-    bool modalVisibleInside = false;
-    guitest::ScheduleSteps({[&] {
-        ownerEnabledInside = owner.IsWindowEnabled();
-        modalVisibleInside = modal.IsWindowVisible();
-        modal.EndDialog(42);
-    }});
-    const INT_PTR result = modal.DoModal();
-    ok(result == 42, "expected DoModal to give 42, got %d", (int)result);
-    ok(!ownerEnabledInside, "expected the owner disabled while the modal loop ran");
-    ok(modalVisibleInside, "expected the modal window shown while its loop ran");
-    ok(owner.IsWindowEnabled(), "expected the owner enabled again");
-    ok(!modal.IsWindow(), "expected the modal window destroyed after its loop");
-    owner.DestroyWindow();
-}
-
-GUI_TEST(do_modal_leaves_a_disabled_owner_disabled) {
-    RecordingDialog owner;
-    owner.Create();
-    owner.EnableWindow(FALSE);
-    RecordingDialog modal(owner.m_hWnd);
-    guitest::ScheduleSteps({[&] { modal.EndDialog(IDOK); }});
-    modal.DoModal();
-    ok(!owner.IsWindowEnabled(), "expected the owner still disabled");
-    owner.DestroyWindow();
-}
-
-GUI_TEST(keys_reach_a_modeless_dialog_inside_a_modal_loop) {
-    // A modeless dialog open beside a modal one: its Esc must still work
-    // while the modal loop runs, which pumps every window of the thread.
-    RecordingDialog modeless;
-    modeless.Create();
-    modeless.ShowWindow(SW_SHOW);
-    RecordingDialog modal;
-    bool hiddenByEsc = false;
-    guitest::ScheduleSteps({
-        [&] { PostMessageW(modeless.GetDlgItem(IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1); },
-        [&] {
-            hiddenByEsc = modeless.IsWindow() && !modeless.IsWindowVisible();
-            modal.EndDialog(IDCANCEL);
-        },
-    });
-    modal.DoModal();
-    ok(hiddenByEsc, "expected Esc to hide the modeless dialog during the modal loop");
-    modeless.DestroyWindow();
+    for (const BOOL ownerEnabled : {TRUE, FALSE}) {
+        RecordingDialog owner;
+        owner.Create();
+        owner.EnableWindow(ownerEnabled);
+        RecordingDialog modal(owner.m_hWnd);
+        bool ownerEnabledInside = true, modalVisibleInside = false;
+        guitest::ScheduleSteps({[&] {
+            ownerEnabledInside = owner.IsWindowEnabled();
+            modalVisibleInside = modal.IsWindowVisible();
+            modal.EndDialog(42);
+        }});
+        const INT_PTR result = modal.DoModal();
+        ok(result == 42 && !ownerEnabledInside && modalVisibleInside && !modal.IsWindow(),
+           "expected 42 from a shown modal window over a disabled owner, got %d", (int)result);
+        ok(owner.IsWindowEnabled() == ownerEnabled, "expected the owner %s again",
+           ownerEnabled ? "enabled" : "disabled");
+        owner.DestroyWindow();
+    }
 }
 
 GUI_TEST(a_quit_request_ends_the_modal_loop_and_stays_queued) {
