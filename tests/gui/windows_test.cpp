@@ -27,17 +27,6 @@ HFONT FontOf(HWND window) {
 
 } // namespace
 
-GUI_TEST(welcome_window_bears_its_icon) {
-    CWelcomeDlg welcome;
-    welcome.Create();
-    const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    for (auto [message, kind] :
-         {std::pair{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
-        ok(icon && reinterpret_cast<HICON>(welcome.SendMessage(message, kind)) == icon,
-           "message %#x, %d: expected icon 128", message, kind);
-    welcome.DestroyWindow();
-}
-
 GUI_TEST(welcome_loop_starts_step1_hides_it_on_esc_and_ends_on_exit) {
     CWelcomeDlg welcome;
     SetMainWnd(&welcome);
@@ -60,28 +49,6 @@ GUI_TEST(welcome_loop_starts_step1_hides_it_on_esc_and_ends_on_exit) {
     ok(result == IDCANCEL, "expected \"退出\" to end with IDCANCEL, got %d", (int)result);
     ok(!welcome.IsWindow() && !g_searchPage.IsWindow(),
        "expected the welcome window and its pages gone");
-}
-
-GUI_TEST(page_frames_show_heading_and_title_in_fonts_of_their_own) {
-    const struct {
-        CDialog* page;
-        UINT heading, title;
-    } frames[] = {{&g_searchPage, IDS_STEP1_HEADING, IDS_STEP1_TITLE},
-                  {&g_networkPage, IDS_STEP2_HEADING, IDS_STEP2_TITLE},
-                  {&g_dateTimePage, IDS_STEP3_HEADING, IDS_STEP3_TITLE},
-                  {&g_reviewPage, IDS_STEP4_HEADING, IDS_STEP4_TITLE}};
-    for (const auto& frame : frames) {
-        frame.page->Create();
-        std::vector<HWND> labels = RuntimeLabels(frame.page->m_hWnd);
-        labels.resize(2);
-        ok(guitest::WindowText(labels[0]) == win::LoadResourceString(frame.heading) &&
-               guitest::WindowText(labels[1]) == win::LoadResourceString(frame.title),
-           "template %u: expected strings %u and %u first", frame.page->TemplateId(), frame.heading,
-           frame.title);
-        ok(FontOf(labels[0]) && FontOf(labels[1]) && FontOf(labels[0]) != FontOf(labels[1]),
-           "template %u: expected two fonts", frame.page->TemplateId());
-        frame.page->DestroyWindow();
-    }
 }
 
 GUI_TEST(a_page_made_again_replaces_its_fonts) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -33,28 +32,6 @@ TEST(SimArrays, DefaultArraysAreDistinctAndCompleteAtEveryCount) {
                   GetSetting(arrays[1].settings, "nwk.bootproto"),
               "nonedhcp");
     EXPECT_EQ(ArrayAddress(253) + " " + ArrayAddress(254), "10.77.1.254 10.77.2.1");
-}
-
-TEST(SimArrays, LoadArraysTakesOneSettingsStringPerLine) {
-    std::string error;
-    std::istringstream in("sys.hostname=a&nwk.ipaddr=10.77.1.1\r\n\nsys.hostname=b\n");
-    const auto arrays = LoadArrays(in, error);
-    ASSERT_TRUE(arrays && arrays->size() == 2);
-    EXPECT_EQ((*arrays)[0].settings, "sys.hostname=a&nwk.ipaddr=10.77.1.1");
-    EXPECT_EQ((*arrays)[1].settings, "sys.hostname=b");
-    std::istringstream tooLong("sys.hostname=a\n" + std::string(kMaxSettingsLength + 1, 'x'));
-    EXPECT_FALSE(LoadArrays(tooLong, error));
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
-    std::istringstream empty("\n\n");
-    EXPECT_FALSE(LoadArrays(empty, error));
-}
-
-TEST(SimArrays, ReportedSettingsRefreshOnlyTheClockKeysThatArePresent) {
-    using namespace std::chrono;
-    const SimTime now = sys_days{year{2025} / 12 / 31} + hours{23} + minutes{59} + seconds{59};
-    EXPECT_EQ(ReportedSettings({"a=1&date=x&time=y&z=2", "pw", {}}, now),
-              "a=1&date=2025/12/31&time=23:59:59&z=2");
-    EXPECT_EQ(ReportedSettings({"a=1&z=2", "pw", {}}, now), "a=1&z=2");
 }
 
 TEST(SimOptions, BadValuesAreRefusedWithAReason) {

@@ -36,9 +36,8 @@ protected:
         }
         return text;
     }
-    std::string Reported(int array, SimTime now = kNow) {
-        return ParseReply(Send(SEARCH_PROBE, now).at(array).datagram, {std::string(kWizard)})
-            .payload;
+    std::string Reported(int array) {
+        return ParseReply(Send(SEARCH_PROBE).at(array).datagram, {std::string(kWizard)}).payload;
     }
 };
 
@@ -107,22 +106,6 @@ TEST_F(SimProtocol, SetReplacesTheSettingsAndTheNextSearchShowsThem) {
     const std::string longest(kMaxSettingsLength, 'y');
     EXPECT_EQ(Read(Request(ArrayAddress(0), "SET", longest)), "0:SETOK ");
     EXPECT_EQ(arrays[0].settings, longest);
-}
-
-TEST_F(SimProtocol, DateAndTimeFollowTheArraysClock) {
-    std::string reported = Reported(0);
-    EXPECT_EQ(GetSetting(reported, "date") + " " + GetSetting(reported, "time"),
-              "2024/05/06 08:30:00");
-    // Set back to 2006/10/26 09:05:00; a minute later the array reports 09:06:00.
-    ReplaceSetting(reported, "date", "date=2006/10/26");
-    ReplaceSetting(reported, "time", "time=09:05:00");
-    Request(ArrayAddress(0), "SET", reported);
-    std::string later = Reported(0, kNow + minutes{1});
-    EXPECT_EQ(GetSetting(later, "date") + " " + GetSetting(later, "time"), "2006/10/26 09:06:00");
-    // An invalid date leaves the clock where it was.
-    ReplaceSetting(later, "date", "date=2006/13/40");
-    Request(ArrayAddress(0), "SET", later);
-    EXPECT_EQ(GetSetting(Reported(0, kNow + minutes{2}), "time"), "09:07:00");
 }
 
 // Every malformed datagram must come to nothing in the wizard: not accepted,
