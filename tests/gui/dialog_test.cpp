@@ -41,44 +41,26 @@ protected:
 
 } // namespace
 
-GUI_TEST(create_runs_before_init_dialog) {
-    RecordingDialog dialog;
-    ok(dialog.Create(), "expected the dialog to be created");
-    ok(dialog.order == "CI", "expected WM_CREATE then WM_INITDIALOG, got \"%s\"",
-       dialog.order.c_str());
-    ok(dialog.message.IsWindow(), "expected control 1055 bound in OnInitDialog");
-    dialog.DestroyWindow();
-}
-
-GUI_TEST(on_create_can_refuse_the_window) {
+// OnCreate runs before WM_INITDIALOG and can refuse the window; the object
+// outlives its windows (destroyed from outside, as owned windows go with their
+// owner), drops the handles, and makes a fresh window with its controls bound.
+GUI_TEST(create_order_refusal_and_lifetime) {
     RecordingDialog dialog;
     dialog.createResult = -1;
-    ok(!dialog.Create(), "expected Create to fail when OnCreate gives -1");
-    ok(!dialog.IsWindow(), "expected no window handle, got %p", (void*)dialog.m_hWnd);
-    ok(dialog.initDialogCalls == 0, "expected no WM_INITDIALOG, got %d", dialog.initDialogCalls);
-    // The same object can still make a window later.
+    ok(!dialog.Create() && !dialog.IsWindow() && dialog.initDialogCalls == 0,
+       "expected OnCreate's -1 to refuse the window before WM_INITDIALOG");
     dialog.createResult = 0;
-    ok(dialog.Create(), "expected a second Create to succeed");
-    dialog.DestroyWindow();
-}
-
-GUI_TEST(objects_outlive_their_windows) {
-    RecordingDialog dialog;
-    dialog.Create();
-    const HWND first = dialog.m_hWnd;
-    const HWND firstControl = dialog.message.m_hWnd;
-    // Destroyed from outside the object, as owned windows are with their owner.
-    ::DestroyWindow(first);
-    ok(dialog.m_hWnd == nullptr, "expected the handle cleared on WM_NCDESTROY, got %p",
-       (void*)dialog.m_hWnd);
-    ok(dialog.message.m_hWnd == nullptr, "expected the bound control's handle cleared, got %p",
-       (void*)dialog.message.m_hWnd);
-    ok(CDialog::FromHandle(first) == nullptr, "expected the old handle no longer ours");
-
-    ok(dialog.Create(), "expected the object to make a new window");
-    ok(dialog.IsWindow() && dialog.message.IsWindow() && dialog.message.m_hWnd != firstControl,
-       "expected a fresh window with its control bound again");
+    dialog.order.clear();
+    ok(dialog.Create() && dialog.order == "CI" && dialog.message.IsWindow(),
+       "expected WM_CREATE then WM_INITDIALOG binding control 1055, got \"%s\"",
+       dialog.order.c_str());
     ok(!dialog.Create(), "expected Create to refuse while the window exists");
+    const HWND first = dialog.m_hWnd, firstControl = dialog.message.m_hWnd;
+    ::DestroyWindow(first);
+    ok(!dialog.m_hWnd && !dialog.message.m_hWnd && !CDialog::FromHandle(first),
+       "expected the handles cleared on WM_NCDESTROY");
+    ok(dialog.Create() && dialog.message.IsWindow() && dialog.message.m_hWnd != firstControl,
+       "expected a fresh window with its control bound again");
     dialog.DestroyWindow();
 }
 
