@@ -36,42 +36,39 @@ const RECT kRect = {10, 10, 120, 30};
 
 } // namespace
 
-GUI_TEST(colour_control_defaults_to_black_on_button_face) {
+// What each control is given when it asks its parent: its own colours and a
+// brush of its background, whichever message it asks with; a plain static
+// keeps the dialog's colours.
+GUI_TEST(colour_controls_draw_with_their_colours) {
     CDialog page(IDD_CONFIRM);
     page.Create();
-    CColorStatic label;
-    ok(label.Create(L"label", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL),
-       "expected the label created");
-    const Drawn drawn = AskParent(page, label, WM_CTLCOLORSTATIC);
-    ok(drawn.text == RGB(0, 0, 0), "expected black text, got %06lx", drawn.text);
-    ok(drawn.background == GetSysColor(COLOR_BTNFACE), "expected button-face background, got %06lx",
-       drawn.background);
-    ok(BrushColour(drawn.brush) == GetSysColor(COLOR_BTNFACE),
-       "expected a button-face brush, got %06lx", BrushColour(drawn.brush));
-    page.DestroyWindow();
-}
-
-GUI_TEST(colour_control_draws_with_its_colours) {
-    CDialog page(IDD_CONFIRM);
-    page.Create();
-    CColorStatic label;
-    CreatePageControl(label, page, L"label", 0, kRect, IDC_RUNTIME_LABEL, CFont(), kOrange);
-    const Drawn drawn = AskParent(page, label, WM_CTLCOLORSTATIC);
-    ok(drawn.text == kOrange, "expected orange text, got %06lx", drawn.text);
-    ok(drawn.background == kPageColour, "expected the page colour, got %06lx", drawn.background);
-    ok(BrushColour(drawn.brush) == kPageColour, "expected a page-colour brush, got %06lx",
-       BrushColour(drawn.brush));
-
-    // A group box asks as a static does; a push button asks with WM_CTLCOLORBTN.
+    CColorStatic fresh, label;
     CColorButton group;
+    CStatic plain;
+    fresh.Create(L"fresh", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    CreatePageControl(label, page, L"label", 0, kRect, IDC_RUNTIME_LABEL, CFont(), kOrange);
     CreatePageControl(group, page, L"group", BS_GROUPBOX, kRect, static_cast<UINT>(-1), CFont(),
                       kWhite);
-    const Drawn groupDrawn = AskParent(page, group, WM_CTLCOLORSTATIC);
-    ok(groupDrawn.text == kWhite && groupDrawn.background == kPageColour,
-       "expected white on the page colour for the group box, got %06lx on %06lx", groupDrawn.text,
-       groupDrawn.background);
-    const Drawn buttonDrawn = AskParent(page, group, WM_CTLCOLORBTN);
-    ok(buttonDrawn.brush == groupDrawn.brush, "expected the same brush whatever the control type");
+    plain.Create(L"plain", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const struct {
+        CWnd* control;
+        UINT message;
+        COLORREF text, background;
+    } cases[] = {{&fresh, WM_CTLCOLORSTATIC, RGB(0, 0, 0), face},
+                 {&label, WM_CTLCOLORSTATIC, kOrange, kPageColour},
+                 {&group, WM_CTLCOLORSTATIC, kWhite, kPageColour},
+                 {&group, WM_CTLCOLORBTN, kWhite, kPageColour}};
+    for (const auto& c : cases) {
+        const Drawn drawn = AskParent(page, *c.control, c.message);
+        ok(drawn.text == c.text && drawn.background == c.background &&
+               BrushColour(drawn.brush) == c.background,
+           "message %#x: expected %06lx on %06lx, got %06lx on %06lx with a %06lx brush", c.message,
+           c.text, c.background, drawn.text, drawn.background, BrushColour(drawn.brush));
+    }
+    const Drawn drawn = AskParent(page, plain, WM_CTLCOLORSTATIC);
+    ok(drawn.text != kOrange && drawn.background != kPageColour,
+       "expected the dialog's own colours for a plain static");
     page.DestroyWindow();
 }
 
@@ -91,17 +88,6 @@ GUI_TEST(colour_control_keeps_one_brush) {
     const HBRUSH last = AskParent(page, label, WM_CTLCOLORSTATIC).brush;
     ok(last == second || GetObjectType(second) == 0, "expected every replaced brush deleted");
     ok(GetObjectType(last) == OBJ_BRUSH, "expected the current brush alive");
-    page.DestroyWindow();
-}
-
-GUI_TEST(plain_controls_keep_the_default_colours) {
-    CDialog page(IDD_CONFIRM);
-    page.Create();
-    CStatic plain;
-    plain.Create(L"plain", WS_CHILD | WS_VISIBLE, kRect, page, IDC_RUNTIME_LABEL);
-    const Drawn drawn = AskParent(page, plain, WM_CTLCOLORSTATIC);
-    ok(drawn.text != kOrange && drawn.background != kPageColour,
-       "expected the dialog's own colours for a plain static");
     page.DestroyWindow();
 }
 

@@ -41,44 +41,26 @@ protected:
 
 } // namespace
 
-GUI_TEST(create_runs_before_init_dialog) {
-    RecordingDialog dialog;
-    ok(dialog.Create(), "expected the dialog to be created");
-    ok(dialog.order == "CI", "expected WM_CREATE then WM_INITDIALOG, got \"%s\"",
-       dialog.order.c_str());
-    ok(dialog.message.IsWindow(), "expected control 1055 bound in OnInitDialog");
-    dialog.DestroyWindow();
-}
-
-GUI_TEST(on_create_can_refuse_the_window) {
+// OnCreate runs before WM_INITDIALOG and can refuse the window; the object
+// outlives its windows (destroyed from outside, as owned windows go with their
+// owner), drops the handles, and makes a fresh window with its controls bound.
+GUI_TEST(create_order_refusal_and_lifetime) {
     RecordingDialog dialog;
     dialog.createResult = -1;
-    ok(!dialog.Create(), "expected Create to fail when OnCreate gives -1");
-    ok(!dialog.IsWindow(), "expected no window handle, got %p", (void*)dialog.m_hWnd);
-    ok(dialog.initDialogCalls == 0, "expected no WM_INITDIALOG, got %d", dialog.initDialogCalls);
-    // The same object can still make a window later.
+    ok(!dialog.Create() && !dialog.IsWindow() && dialog.initDialogCalls == 0,
+       "expected OnCreate's -1 to refuse the window before WM_INITDIALOG");
     dialog.createResult = 0;
-    ok(dialog.Create(), "expected a second Create to succeed");
-    dialog.DestroyWindow();
-}
-
-GUI_TEST(objects_outlive_their_windows) {
-    RecordingDialog dialog;
-    dialog.Create();
-    const HWND first = dialog.m_hWnd;
-    const HWND firstControl = dialog.message.m_hWnd;
-    // Destroyed from outside the object, as owned windows are with their owner.
-    ::DestroyWindow(first);
-    ok(dialog.m_hWnd == nullptr, "expected the handle cleared on WM_NCDESTROY, got %p",
-       (void*)dialog.m_hWnd);
-    ok(dialog.message.m_hWnd == nullptr, "expected the bound control's handle cleared, got %p",
-       (void*)dialog.message.m_hWnd);
-    ok(CDialog::FromHandle(first) == nullptr, "expected the old handle no longer ours");
-
-    ok(dialog.Create(), "expected the object to make a new window");
-    ok(dialog.IsWindow() && dialog.message.IsWindow() && dialog.message.m_hWnd != firstControl,
-       "expected a fresh window with its control bound again");
+    dialog.order.clear();
+    ok(dialog.Create() && dialog.order == "CI" && dialog.message.IsWindow(),
+       "expected WM_CREATE then WM_INITDIALOG binding control 1055, got \"%s\"",
+       dialog.order.c_str());
     ok(!dialog.Create(), "expected Create to refuse while the window exists");
+    const HWND first = dialog.m_hWnd, firstControl = dialog.message.m_hWnd;
+    ::DestroyWindow(first);
+    ok(!dialog.m_hWnd && !dialog.message.m_hWnd && !CDialog::FromHandle(first),
+       "expected the handles cleared on WM_NCDESTROY");
+    ok(dialog.Create() && dialog.message.IsWindow() && dialog.message.m_hWnd != firstControl,
+       "expected a fresh window with its control bound again");
     dialog.DestroyWindow();
 }
 
@@ -94,56 +76,26 @@ GUI_TEST(end_dialog_on_a_modeless_window_only_hides_it) {
     dialog.DestroyWindow();
 }
 
+// The owner is disabled while the modal loop runs, and left as it was found.
 GUI_TEST(do_modal_disables_the_owner_and_gives_the_result) {
-    RecordingDialog owner;
-    owner.Create();
-    owner.ShowWindow(SW_SHOW);
-    RecordingDialog modal(owner.m_hWnd);
-    bool ownerEnabledInside = true;
-    bool modalVisibleInside = false;
-    guitest::ScheduleSteps({[&] {
-        ownerEnabledInside = owner.IsWindowEnabled();
-        modalVisibleInside = modal.IsWindowVisible();
-        modal.EndDialog(42);
-    }});
-    const INT_PTR result = modal.DoModal();
-    ok(result == 42, "expected DoModal to give 42, got %d", (int)result);
-    ok(!ownerEnabledInside, "expected the owner disabled while the modal loop ran");
-    ok(modalVisibleInside, "expected the modal window shown while its loop ran");
-    ok(owner.IsWindowEnabled(), "expected the owner enabled again");
-    ok(!modal.IsWindow(), "expected the modal window destroyed after its loop");
-    owner.DestroyWindow();
-}
-
-GUI_TEST(do_modal_leaves_a_disabled_owner_disabled) {
-    RecordingDialog owner;
-    owner.Create();
-    owner.EnableWindow(FALSE);
-    RecordingDialog modal(owner.m_hWnd);
-    guitest::ScheduleSteps({[&] { modal.EndDialog(IDOK); }});
-    modal.DoModal();
-    ok(!owner.IsWindowEnabled(), "expected the owner still disabled");
-    owner.DestroyWindow();
-}
-
-GUI_TEST(keys_reach_a_modeless_dialog_inside_a_modal_loop) {
-    // A modeless dialog open beside a modal one: its Esc must still work
-    // while the modal loop runs, which pumps every window of the thread.
-    RecordingDialog modeless;
-    modeless.Create();
-    modeless.ShowWindow(SW_SHOW);
-    RecordingDialog modal;
-    bool hiddenByEsc = false;
-    guitest::ScheduleSteps({
-        [&] { PostMessageW(modeless.GetDlgItem(IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1); },
-        [&] {
-            hiddenByEsc = modeless.IsWindow() && !modeless.IsWindowVisible();
-            modal.EndDialog(IDCANCEL);
-        },
-    });
-    modal.DoModal();
-    ok(hiddenByEsc, "expected Esc to hide the modeless dialog during the modal loop");
-    modeless.DestroyWindow();
+    for (const BOOL ownerEnabled : {TRUE, FALSE}) {
+        RecordingDialog owner;
+        owner.Create();
+        owner.EnableWindow(ownerEnabled);
+        RecordingDialog modal(owner.m_hWnd);
+        bool ownerEnabledInside = true, modalVisibleInside = false;
+        guitest::ScheduleSteps({[&] {
+            ownerEnabledInside = owner.IsWindowEnabled();
+            modalVisibleInside = modal.IsWindowVisible();
+            modal.EndDialog(42);
+        }});
+        const INT_PTR result = modal.DoModal();
+        ok(result == 42 && !ownerEnabledInside && modalVisibleInside && !modal.IsWindow(),
+           "expected 42 from a shown modal window over a disabled owner, got %d", (int)result);
+        ok(owner.IsWindowEnabled() == ownerEnabled, "expected the owner %s again",
+           ownerEnabled ? "enabled" : "disabled");
+        owner.DestroyWindow();
+    }
 }
 
 GUI_TEST(a_quit_request_ends_the_modal_loop_and_stays_queued) {

@@ -9,33 +9,40 @@
 namespace guitest {
 namespace {
 
-struct TestCase {
-    const char* name;
-    void (*run)();
-};
-
-std::vector<TestCase>& Tests() {
-    static std::vector<TestCase> tests;
-    return tests;
-}
-
-int g_passed = 0;
-int g_failed = 0;
+std::vector<std::pair<const char*, void (*)()>> g_tests;
+int g_passed = 0, g_failed = 0;
 const char* g_current = "";
 
 std::vector<std::function<void()>> g_steps;
 std::size_t g_nextStep = 0;
-UINT_PTR g_stepTimer = 0;
 
-void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     if (g_nextStep >= g_steps.size()) {
-        KillTimer(nullptr, g_stepTimer);
-        g_stepTimer = 0;
+        KillTimer(nullptr, timer);
         return;
     }
     // A step may run a nested loop that ticks again; take the step first.
     auto step = std::move(g_steps[g_nextStep++]);
     step();
+}
+
+// Top-level windows of `thread` (0: every thread) for which `take` says true.
+std::vector<HWND> Windows(DWORD thread, const std::function<bool(HWND)>& take) {
+    struct Search {
+        const std::function<bool(HWND)>& take;
+        std::vector<HWND> found;
+    } search{take, {}};
+    const WNDENUMPROC add = [](HWND hwnd, LPARAM context) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(context);
+        if (search->take(hwnd))
+            search->found.push_back(hwnd);
+        return TRUE;
+    };
+    if (thread != 0)
+        EnumThreadWindows(thread, add, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumWindows(add, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 } // namespace
@@ -46,11 +53,7 @@ void Check(bool condition, const char* file, int line, const char* format, ...) 
         return;
     }
     ++g_failed;
-    const char* base = file;
-    for (const char* p = file; *p; ++p)
-        if (*p == '/' || *p == '\\')
-            base = p + 1;
-    std::printf("%s:%d: Test failed in %s: ", base, line, g_current);
+    std::printf("%s:%d: Test failed in %s: ", file, line, g_current);
     va_list args;
     va_start(args, format);
     std::vprintf(format, args);
@@ -60,7 +63,7 @@ void Check(bool condition, const char* file, int line, const char* format, ...) 
 }
 
 Registrar::Registrar(const char* name, void (*run)()) {
-    Tests().push_back({name, run});
+    g_tests.emplace_back(name, run);
 }
 
 void RunTest(const char* name, const std::function<void()>& run) {
@@ -79,8 +82,8 @@ int Summary() {
 }
 
 int RunAll() {
-    for (const TestCase& test : Tests())
-        RunTest(test.name, test.run);
+    for (const auto& [name, run] : g_tests)
+        RunTest(name, run);
     return Summary();
 }
 
@@ -117,54 +120,32 @@ void Click(HWND button) {
 void ScheduleSteps(std::vector<std::function<void()>> steps) {
     g_steps = std::move(steps);
     g_nextStep = 0;
-    g_stepTimer = SetTimer(nullptr, 0, 30, OnStepTimer);
+    SetTimer(nullptr, 0, 30, OnStepTimer);
 }
 
 std::vector<HWND> DialogWindows(UINT templateId) {
-    struct Search {
-        UINT templateId;
-        std::vector<HWND> found;
-    } search{templateId, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            if (const CDialog* dialog = CDialog::FromHandle(hwnd);
-                dialog != nullptr && dialog->TemplateId() == search->templateId)
-                search->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return Windows(GetCurrentThreadId(), [templateId](HWND hwnd) {
+        const CDialog* dialog = CDialog::FromHandle(hwnd);
+        return dialog != nullptr && dialog->TemplateId() == templateId;
+    });
 }
 
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            // Our dialogs carry their object in a window property, which
-            // another process can read too. A box still being built (not yet
-            // shown) has no text yet: the caller polls again.
-            if (owner != search->processId || std::wstring(name) != L"#32770" ||
-                CDialog::FromHandle(hwnd) != nullptr || !IsWindowVisible(hwnd))
-                return TRUE;
-            search->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr)
+    const std::vector<HWND> boxes = Windows(0, [processId](HWND hwnd) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        wchar_t name[16] = {};
+        GetClassNameW(hwnd, name, 16);
+        // Our dialogs carry their object in a window property, which another
+        // process can read too. A box still being built (not yet shown) has
+        // no text yet: the caller polls again.
+        return owner == processId && std::wstring(name) == L"#32770" &&
+               CDialog::FromHandle(hwnd) == nullptr && IsWindowVisible(hwnd);
+    });
+    if (boxes.empty())
         return std::nullopt;
     // The dialog manager gives the text of a message box the control id 0xFFFF.
-    return MessageBoxSeen{search.found, WindowText(search.found),
-                          WindowText(GetDlgItem(search.found, 0xFFFF))};
+    return MessageBoxSeen{boxes[0], WindowText(boxes[0]), WindowText(GetDlgItem(boxes[0], 0xFFFF))};
 }
 
 void CloseMessageBox(HWND box) {
@@ -178,13 +159,10 @@ std::wstring WindowText(HWND window) {
 }
 
 std::string Narrow(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(length, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                     bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                     nullptr));
     return bytes;
 }
 

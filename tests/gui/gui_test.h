@@ -16,54 +16,40 @@ namespace guitest {
 
 void Check(bool condition, const char* file, int line, const char* format, ...)
     __attribute__((format(gnu_printf, 4, 5)));
-
 struct Registrar {
     Registrar(const char* name, void (*run)());
 };
-
-// Runs one test under `name`, dispatches what it left queued and prints
-// "name: ok" or "name: FAILED".
+// Runs one test, dispatches what it left queued and prints "name: ok" or "name: FAILED".
 void RunTest(const char* name, const std::function<void()>& run);
-// Prints "N passed, N failed" over every check so far; gives the exit code.
-int Summary();
-// Every GUI_TEST in turn, then the summary.
-int RunAll();
+int Summary(); // prints "N passed, N failed"; gives the exit code
+int RunAll();  // every GUI_TEST in turn, then the summary
 
 // Dispatches every waiting message, keyboard ones through the dialog manager
 // of the dialog they belong to, as the program's own loops do.
 void Pump();
 // Pumps for about `milliseconds`.
 void PumpFor(DWORD milliseconds);
-// Posts a key press to `target` and pumps.
-void PressKey(HWND target, UINT key);
-// Clicks a button the way the mouse does, then pumps.
-void Click(HWND button);
-
-// Runs `steps` one per timer tick from inside whatever loop is pumping (a modal
-// loop the test itself starts, for instance).
+void PressKey(HWND target, UINT key); // posts a key press, then pumps
+void Click(HWND button);              // clicks as the mouse does, then pumps
+// Runs `steps` one per timer tick from inside whatever loop is pumping (a
+// modal loop the test itself starts, for instance).
 void ScheduleSteps(std::vector<std::function<void()>> steps);
 
 // Top-level windows of this thread that are dialogs of ours made from `templateId`.
 std::vector<HWND> DialogWindows(UINT templateId);
 
-// A message box as the user reads it.
 struct MessageBoxSeen {
     HWND window;
-    std::wstring caption;
-    std::wstring text;
+    std::wstring caption, text;
 };
-
-// A message box that process `processId` shows: a visible dialog-class window that is
-// none of our dialogs (this process's own boxes by default).
+// A shown message box of process `processId`: a visible dialog-class window
+// that is none of our dialogs.
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId = GetCurrentProcessId());
 // Presses the box's OK from outside its loop; the box closes once its loop runs.
 void CloseMessageBox(HWND box);
 
-// The whole text of a window, however long.
 std::wstring WindowText(HWND window);
-
-// UTF-8 for messages.
-std::string Narrow(const std::wstring& text);
+std::string Narrow(const std::wstring& text); // UTF-8, for messages
 
 } // namespace guitest
 

@@ -6,12 +6,6 @@
 
 namespace {
 
-std::wstring PercentText(const CProgressDlg& progress) {
-    wchar_t text[32] = {};
-    GetDlgItemTextW(progress.m_hWnd, IDC_PROGRESS_PERCENT, text, 32);
-    return text;
-}
-
 int BarPosition(const CProgressDlg& progress) {
     return static_cast<int>(
         SendDlgItemMessageW(progress.m_hWnd, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0));
@@ -28,34 +22,27 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
+// Open disables the owner only if it was enabled, and closing (or the object's
+// end) enables it again only then.
 GUI_TEST(progress_disables_its_owner_until_closed) {
-    CDialog owner(IDD_CONFIRM);
-    owner.Create();
-    owner.ShowWindow(SW_SHOW);
-    CProgressDlg progress;
-    ok(progress.Open(owner.m_hWnd), "expected Open to succeed");
-    ok(progress.IsWindow() && progress.IsWindowVisible(), "expected the progress window shown");
-    ok(!owner.IsWindowEnabled(), "expected the owner disabled while the progress window is open");
-    ok(GetWindow(progress.m_hWnd, GW_OWNER) == owner.m_hWnd, "expected the progress window owned");
-    ok(progress.GetWindowText() == win::LoadResourceString(IDS_SAVING),
-       "expected the window text of string 105, got \"%s\"",
-       guitest::Narrow(progress.GetWindowText()).c_str());
-    ok(BarPosition(progress) == 0, "expected the bar at 0, got %d", BarPosition(progress));
-    progress.DestroyWindow();
-    ok(!progress.IsWindow(), "expected the progress window closed");
-    ok(owner.IsWindowEnabled(), "expected the owner enabled again");
-    owner.DestroyWindow();
-}
-
-GUI_TEST(progress_leaves_an_owner_it_did_not_disable) {
-    CDialog owner(IDD_CONFIRM);
-    owner.Create();
-    owner.EnableWindow(FALSE);
-    CProgressDlg progress;
-    progress.Open(owner.m_hWnd);
-    progress.DestroyWindow();
-    ok(!owner.IsWindowEnabled(), "expected the owner still disabled, as Open found it");
-    owner.DestroyWindow();
+    for (const bool viaDestructor : {false, true})
+        for (const BOOL ownerEnabled : {TRUE, FALSE}) {
+            CDialog owner(IDD_CONFIRM);
+            owner.Create();
+            owner.EnableWindow(ownerEnabled);
+            {
+                CProgressDlg progress;
+                ok(progress.Open(owner.m_hWnd) && progress.IsWindowVisible() &&
+                       GetWindow(progress.m_hWnd, GW_OWNER) == owner.m_hWnd &&
+                       !owner.IsWindowEnabled(),
+                   "expected the progress window shown and owned, its owner disabled");
+                if (!viaDestructor)
+                    progress.DestroyWindow();
+            }
+            ok(owner.IsWindowEnabled() == ownerEnabled, "expected the owner %s again (%s)",
+               ownerEnabled ? "enabled" : "disabled", viaDestructor ? "destructor" : "close");
+            owner.DestroyWindow();
+        }
 }
 
 GUI_TEST(progress_enter_does_nothing_and_esc_only_hides) {
@@ -85,49 +72,42 @@ GUI_TEST(progress_enter_does_nothing_and_esc_only_hides) {
     owner.DestroyWindow();
 }
 
+// The percentage of a position, as the bar shows it (110 is 10%), written
+// only when its text changes.
 GUI_TEST(progress_percent_of_positions) {
-    CProgressDlg progress;
-    progress.Open(nullptr);
-    const struct {
-        int position;
-        const wchar_t* text;
-    } cases[] = {{40, L"40%"}, {100, L"100%"}, {110, L"10%"}, {0, L"0%"}, {160, L"60%"}};
-    for (const auto& c : cases) {
-        progress.SetPercent(c.position);
-        ok(PercentText(progress) == c.text, "position %d: expected \"%s\", got \"%s\"", c.position,
-           guitest::Narrow(c.text).c_str(), guitest::Narrow(PercentText(progress)).c_str());
-    }
-    progress.DestroyWindow();
-}
-
-GUI_TEST(progress_writes_the_percent_only_when_it_changes) {
     CProgressDlg progress;
     progress.Open(nullptr);
     const HWND percent = progress.GetDlgItem(IDC_PROGRESS_PERCENT);
     g_staticProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+    const struct {
+        int position;
+        const wchar_t* text;
+        int writes;
+    } cases[] = {{40, L"40%", 1},  {40, L"40%", 1}, {140, L"40%", 1}, {100, L"100%", 2},
+                 {110, L"10%", 3}, {0, L"0%", 4},   {200, L"0%", 4},  {160, L"60%", 5}};
     g_setTextCount = 0;
-    progress.SetPercent(40);
-    progress.SetPercent(40);
-    progress.SetPercent(140);
-    ok(g_setTextCount == 1, "expected one write for 40, 40 and 140, got %d", g_setTextCount);
-    progress.SetPercent(50);
-    ok(g_setTextCount == 2, "expected a second write for 50, got %d", g_setTextCount);
+    for (const auto& c : cases) {
+        progress.SetPercent(c.position);
+        ok(guitest::WindowText(percent) == c.text && g_setTextCount == c.writes,
+           "position %d: expected \"%s\" after %d writes, got \"%s\" after %d", c.position,
+           guitest::Narrow(c.text).c_str(), c.writes,
+           guitest::Narrow(guitest::WindowText(percent)).c_str(), g_setTextCount);
+    }
     progress.DestroyWindow();
 }
 
 GUI_TEST(progress_steps_wrap_like_the_bar) {
     CProgressDlg progress;
     progress.Open(nullptr);
-    std::wstring seen;
+    std::string seen;
     for (int tick = 1; tick <= 16; ++tick) {
         progress.Step();
-        seen += PercentText(progress) + L" ";
+        seen +=
+            guitest::Narrow(guitest::WindowText(progress.GetDlgItem(IDC_PROGRESS_PERCENT))) + " ";
     }
-    const std::wstring expected =
-        L"10% 20% 30% 40% 50% 60% 70% 80% 90% 100% 10% 20% 30% 40% 50% 60% ";
-    ok(seen == expected, "expected \"%s\", got \"%s\"", guitest::Narrow(expected).c_str(),
-       guitest::Narrow(seen).c_str());
+    ok(seen == "10% 20% 30% 40% 50% 60% 70% 80% 90% 100% 10% 20% 30% 40% 50% 60% ",
+       "expected the bar's steps, got \"%s\"", seen.c_str());
     ok(BarPosition(progress) == 60, "expected the bar at 60, got %d", BarPosition(progress));
     progress.DestroyWindow();
 }
@@ -153,28 +133,6 @@ GUI_TEST(progress_step_stops_when_the_pump_closed_the_window) {
     ok(!progress.IsWindow(), "expected the pump to have run the closing handler");
     ok(owner.IsWindowEnabled(), "expected the owner enabled by the close");
     progress.Step(); // closed: only pumps
-    owner.DestroyWindow();
-}
-
-GUI_TEST(progress_pump_keeps_a_quit_request) {
-    CProgressDlg progress;
-    progress.Open(nullptr);
-    PostQuitMessage(3);
-    progress.PumpMessages();
-    MSG message;
-    const BOOL queued = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    ok(queued && message.wParam == 3, "expected WM_QUIT(3) still queued after the pump");
-    progress.DestroyWindow();
-}
-
-GUI_TEST(progress_destructor_enables_the_owner) {
-    CDialog owner(IDD_CONFIRM);
-    owner.Create();
-    {
-        CProgressDlg progress;
-        progress.Open(owner.m_hWnd);
-    }
-    ok(owner.IsWindowEnabled(), "expected the owner enabled when the progress object ends");
     owner.DestroyWindow();
 }
 
@@ -213,17 +171,22 @@ GUI_TEST(progress_gone_with_its_owner_forgets_it_disabled_it) {
     second.DestroyWindow();
 }
 
-GUI_TEST(progress_pump_hands_a_page_its_keys) {
-    // Esc pressed on another open page while an exchange ticks: the page's
-    // dialog manager must see it, as in any other loop.
+// Esc pressed on another open page while an exchange ticks reaches that page's
+// dialog manager, as in any other loop; a quit request stays for the loop
+// that owns the program.
+GUI_TEST(progress_pump_hands_a_page_its_keys_and_keeps_a_quit_request) {
     CDialog page(IDD_CONFIRM);
     page.Create();
     page.ShowWindow(SW_SHOW);
     CProgressDlg progress;
     progress.Open(nullptr);
     PostMessageW(page.GetDlgItem(IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostQuitMessage(3);
     progress.PumpMessages();
     ok(!page.IsWindowVisible(), "expected Esc to hide the page during the pump");
+    MSG message;
+    ok(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 3,
+       "expected WM_QUIT(3) still queued after the pump");
     progress.DestroyWindow();
     page.DestroyWindow();
 }

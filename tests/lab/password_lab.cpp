@@ -249,69 +249,42 @@ public:
     }
 };
 
-// A search exchange on a bare window, as the search page runs one.
-class ProbeWindow : public CWnd {
+// A search exchange on a window of ours, as the search page runs one.
+class ProbeWindow : public CDialog {
 public:
     explicit ProbeWindow(bool defaultBuffer)
-        : io_(defaultBuffer ? std::make_unique<DefaultBufferIo>(*this)
-                            : std::make_unique<WinsockIo>(*this)),
+        : CDialog(IDD_CONFIRM), io_(defaultBuffer ? std::make_unique<DefaultBufferIo>(*this)
+                                                  : std::make_unique<WinsockIo>(*this)),
           exchange_(*io_) {}
     std::vector<std::string> replies;
     double firstAt = 0, lastAt = 0;
 
-    void Run() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Proc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"q6probe";
-        RegisterClassW(&windowClass);
-        m_hWnd = CreateWindowW(L"q6probe", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               windowClass.hInstance, nullptr);
-        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+protected:
+    BOOL OnInitDialog() override {
         startedAt_ = NowMs();
         ok(exchange_.SendRequest(SEARCH_PROBE, SEARCH_TICK_LIMIT),
            "the probe went out with the receive socket ready");
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-            DispatchMessageW(&msg);
-        ::DestroyWindow(m_hWnd);
-        m_hWnd = nullptr;
+        return CDialog::OnInitDialog();
+    }
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == WM_PING_ASYNCH) {
+            exchange_.OnPINGAsynch(WSAGETSELECTEVENT(lParam), WSAGETSELECTERROR(lParam),
+                                   [this](const Reply& reply) {
+                                       if (reply.command != "GETOK")
+                                           return;
+                                       lastAt = NowMs() - startedAt_;
+                                       firstAt = replies.empty() ? lastAt : firstAt;
+                                       replies.push_back(reply.payload);
+                                   });
+        } else if (message == WM_TIMER && wParam == IDT_EXCHANGE && exchange_.OnTick()) {
+            exchange_.StopTimer();
+            exchange_.CloseReceiveSocket();
+            EndDialog(IDOK);
+        }
+        return CDialog::ProcessMessage(message, wParam, lParam, result);
     }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<ProbeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self && message == WM_PING_ASYNCH) {
-            self->OnPINGAsynch(lParam);
-            return 0;
-        }
-        if (self && message == WM_TIMER) {
-            self->OnTimer();
-            return 0;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    void OnPINGAsynch(LPARAM event) {
-        exchange_.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
-                               [this](const Reply& reply) {
-                                   if (reply.command != "GETOK")
-                                       return;
-                                   lastAt = NowMs() - startedAt_;
-                                   if (replies.empty())
-                                       firstAt = lastAt;
-                                   replies.push_back(reply.payload);
-                               });
-    }
-
-    void OnTimer() {
-        if (!exchange_.OnTick())
-            return;
-        exchange_.StopTimer();
-        exchange_.CloseReceiveSocket();
-        PostQuitMessage(0);
-    }
-
     std::unique_ptr<WinsockIo> io_;
     Exchange exchange_;
     double startedAt_ = 0;
@@ -349,7 +322,7 @@ void CaseExpiryInBox() {
 
 void CaseProbe(const std::string& expected) {
     ProbeWindow window(false);
-    window.Run();
+    window.DoModal();
     ok(std::to_string(window.replies.size()) == expected, "%s arrays answer the probe (got %zu)",
        expected.c_str(), window.replies.size());
     for (const std::string& settings : window.replies)
@@ -366,7 +339,7 @@ void CaseBurst(const std::string& buffer) {
     closesocket(fresh);
 
     ProbeWindow window(buffer == "default");
-    window.Run();
+    window.DoModal();
     std::printf("burst with the %s receive buffer: %zu replies read, first at %.0f ms, last at "
                 "%.0f ms\n",
                 buffer.c_str(), window.replies.size(), window.firstAt, window.lastAt);
@@ -387,23 +360,25 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(win::AnsiFromWide(argv[i]));
-    const std::string mode = args.empty() ? "" : args[0];
-    std::function<void()> run;
-    if (mode == "right" && args.size() == 2)
-        run = [&] { CaseRight(args[1]); };
-    else if (mode == "wrong" && args.size() == 3)
-        run = [&] { CaseWrong(args[1], args[2]); };
-    else if (mode == "noanswer" && args.size() == 2)
-        run = [&] { CaseNoAnswer(args[1], INVALID_SOCKET); };
-    else if (mode == "boxexpiry")
-        run = CaseExpiryInBox;
-    else if (mode == "bound" && args.size() == 2)
-        run = [&] { CaseNoAnswer(args[1], HoldClientPort()); };
-    else if (mode == "probe" && args.size() == 2)
-        run = [&] { CaseProbe(args[1]); };
-    else if (mode == "burst" && args.size() == 2)
-        run = [&] { CaseBurst(args[1]); };
-    else {
+    args.resize(std::max<std::size_t>(args.size(), 1));
+    const std::string mode = args[0];
+    const struct {
+        const char* mode;
+        std::size_t arguments;
+        std::function<void()> run;
+    } cases[] = {
+        {"right", 2, [&] { CaseRight(args[1]); }},
+        {"wrong", 3, [&] { CaseWrong(args[1], args[2]); }},
+        {"noanswer", 2, [&] { CaseNoAnswer(args[1], INVALID_SOCKET); }},
+        {"bound", 2, [&] { CaseNoAnswer(args[1], HoldClientPort()); }},
+        {"boxexpiry", 1, CaseExpiryInBox},
+        {"probe", 2, [&] { CaseProbe(args[1]); }},
+        {"burst", 2, [&] { CaseBurst(args[1]); }},
+    };
+    const auto chosen = std::find_if(std::begin(cases), std::end(cases), [&](const auto& c) {
+        return mode == c.mode && args.size() == c.arguments;
+    });
+    if (chosen == std::end(cases)) {
         std::printf("usage: password_lab right|wrong|noanswer|bound|boxexpiry|probe|burst ...\n");
         return 2;
     }
@@ -413,7 +388,7 @@ int wmain(int argc, wchar_t** argv) {
         SetWindowsHookExW(WH_CALLWNDPROC, WatchProgressClose, nullptr, GetCurrentThreadId());
     // Named after the test that runs the case: the burst script picks its
     // figures out by the line's first word, "burst".
-    guitest::RunTest(("lab_password_" + mode).c_str(), run);
+    guitest::RunTest(("lab_password_" + mode).c_str(), chosen->run);
     UnhookWindowsHookEx(watching);
     UnhookWindowsHookEx(counting);
     return guitest::Summary();

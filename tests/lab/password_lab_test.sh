@@ -27,22 +27,16 @@ request() {
 
 # Runs the driver in the lab: simulator arguments, then the driver's.
 run() {
-  local sim_args=$1
-  shift
   # Well inside the test runner's own limit, so that a hang still ends with
   # the lab torn down rather than killed outright.
-  timeout -k 10 150 "$root/tools/lab.sh" --sim "$sim" --sim-args "$sim_args --log '$log'" \
-    -- "$root/tools/wine-run.sh" "$driver" "$@" | tee "$work/out"
+  timeout -k 10 150 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
+    -- "$root/tools/wine-run.sh" "$driver" "${@:2}" | tee "$work/out"
   same "the driver's checks pass" 0 "${PIPESTATUS[0]}"
 }
 
-received() { awk '$1 == "in" { print $3, $4 }' "$log" 2>/dev/null; }
-
-# The requests the simulator received, one per line, in order.
+# The requests the simulator received must be these, one per line, in order.
 expect_requests() { # description, then the expected lines
-  local what=$1
-  shift
-  same "$what" "$(printf '%s\n' "$@")" "$(received)"
+  same "$1" "$(printf '%s\n' "${@:2}")" "$(awk '$1 == "in" { print $3, $4 }' "$log" 2>/dev/null)"
 }
 
 array=10.77.1.1

@@ -9,6 +9,7 @@
 
 #include "app/app_objects.h"
 #include "app/wizard_state.h"
+#include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"

@@ -7,82 +7,53 @@
 
 namespace {
 
-TEST(DeviceList, KeepsRepliesInArrivalOrderDuplicatesIncluded) {
-    DeviceList list;
-    ASSERT_TRUE(list.AddDevice("sys.hostname=alpha&nwk.ipaddr=10.0.0.5"));
-    ASSERT_TRUE(list.AddDevice("sys.hostname=beta"));
-    ASSERT_TRUE(list.AddDevice("sys.hostname=alpha&nwk.ipaddr=10.0.0.5"));
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list.At(0)->name, "alpha");
-    EXPECT_EQ(list.At(1)->name, "beta");
-    EXPECT_EQ(list.At(2)->name, "alpha");
-    EXPECT_EQ(list.At(2)->settings, "sys.hostname=alpha&nwk.ipaddr=10.0.0.5");
-}
-
-TEST(DeviceList, NameIsTheHostNameCutToNineteenBytes) {
-    DeviceList list;
-    ASSERT_TRUE(list.AddDevice("nwk.ipaddr=10.0.0.5"));
-    EXPECT_EQ(list.At(0)->name, "");
-
-    const std::string settings = "a=1&sys.hostname=abcdefghijklmnopqrstuvwxyz&b=2";
-    ASSERT_TRUE(list.AddDevice(settings));
-    EXPECT_EQ(list.At(1)->name, "abcdefghijklmnopqrs");
-    EXPECT_EQ(list.At(1)->settings, settings);
-
-    ASSERT_TRUE(list.AddDevice("update=1&sys.hostname=real"));
-    EXPECT_EQ(list.At(2)->name, "real");
-}
-
-TEST(DeviceList, NameCutNeverSplitsAChineseCharacter) {
-    // "存" is B4 E6 in code page 936: nine of them fill 18 bytes, and the
-    // tenth would straddle the limit, so the name keeps nine.
+TEST(DeviceList, RecordsInArrivalOrderNamedByTheirHostNameCutToWholeCharacters) {
+    // "存" is B4 E6 in code page 936: nine of them fill 18 bytes and a tenth
+    // would straddle the 19-byte limit.
     std::string chinese;
     for (int i = 0; i < 10; ++i)
         chinese += "\xB4\xE6";
+    const struct {
+        std::string settings, name;
+    } cases[] = {
+        {"sys.hostname=alpha&nwk.ipaddr=10.0.0.5", "alpha"},
+        {"sys.hostname=beta", "beta"},
+        {"sys.hostname=alpha&nwk.ipaddr=10.0.0.5", "alpha"}, // duplicates stay
+        {"nwk.ipaddr=10.0.0.5", ""},
+        {"a=1&sys.hostname=abcdefghijklmnopqrstuvwxyz&b=2", "abcdefghijklmnopqrs"},
+        {"update=1&sys.hostname=real", "real"},
+        {"sys.hostname=" + chinese, chinese.substr(0, 18)},
+        {"sys.hostname=Q" + chinese, "Q" + chinese.substr(0, 18)},
+        {"sys.hostname=abcdefghijklmnopqr\xB4", "abcdefghijklmnopqr"}, // no dangling lead byte
+    };
     DeviceList list;
-    ASSERT_TRUE(list.AddDevice("sys.hostname=" + chinese));
-    EXPECT_EQ(list.At(0)->name, chinese.substr(0, 18));
+    for (const auto& c : cases)
+        ASSERT_TRUE(list.AddDevice(c.settings));
+    ASSERT_EQ(list.size(), std::size(cases));
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
+        EXPECT_EQ(list.At(i)->name, cases[i].name) << i;
+        EXPECT_EQ(list.At(i)->settings, cases[i].settings) << i;
+    }
+    // A list-box index below zero (no selection) means the first record.
+    EXPECT_EQ(list.At(-1), list.At(0));
+    EXPECT_EQ(list.At(-1000), list.At(0));
+    EXPECT_EQ(list.At(static_cast<int>(std::size(cases))), nullptr);
 
-    // One ASCII byte first shifts the pairs: nine whole characters end at 19.
-    ASSERT_TRUE(list.AddDevice("sys.hostname=Q" + chinese));
-    EXPECT_EQ(list.At(1)->name, "Q" + chinese.substr(0, 18));
-
-    // A lone lead byte at the very end stays out rather than dangling.
-    ASSERT_TRUE(list.AddDevice("sys.hostname=abcdefghijklmnopqr\xB4"));
-    EXPECT_EQ(list.At(2)->name, "abcdefghijklmnopqr");
+    list.FreeDeviceList();
+    EXPECT_EQ(list.size(), 0u);
+    EXPECT_EQ(list.At(0), nullptr);
+    EXPECT_EQ(list.At(-1), nullptr);
+    list.AddDevice("sys.hostname=c");
+    EXPECT_EQ(list.At(0)->name, "c");
 }
 
 TEST(DeviceList, RefusesPayloadsLongerThanASettingsString) {
     DeviceList list;
     std::string longest = "sys.hostname=x&pad=" + std::string(kMaxSettingsLength - 19, 'p');
-    ASSERT_EQ(longest.size(), kMaxSettingsLength);
     EXPECT_TRUE(list.AddDevice(longest));
     EXPECT_FALSE(list.AddDevice(longest + "p"));
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.At(0)->settings, longest);
-}
-
-TEST(DeviceList, LineIndexBelowZeroMeansTheFirstRecord) {
-    DeviceList list;
-    EXPECT_EQ(list.At(0), nullptr);
-    EXPECT_EQ(list.At(-1), nullptr);
-    list.AddDevice("sys.hostname=a");
-    list.AddDevice("sys.hostname=b");
-    EXPECT_EQ(list.At(-1)->name, "a");
-    EXPECT_EQ(list.At(-1000)->name, "a");
-    EXPECT_EQ(list.At(1)->name, "b");
-    EXPECT_EQ(list.At(2), nullptr);
-}
-
-TEST(DeviceList, FreeDeviceListEmptiesTheListForTheNextSearch) {
-    DeviceList list;
-    list.AddDevice("sys.hostname=a");
-    list.AddDevice("sys.hostname=b");
-    list.FreeDeviceList();
-    EXPECT_EQ(list.size(), 0u);
-    EXPECT_EQ(list.At(0), nullptr);
-    list.AddDevice("sys.hostname=c");
-    EXPECT_EQ(list.At(0)->name, "c");
 }
 
 } // namespace

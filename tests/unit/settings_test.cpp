@@ -10,121 +10,90 @@ using namespace std::string_literals;
 
 const std::string kArray = "sys.hostname=nas&nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.5";
 
-TEST(GetSetting, ReadsFirstMiddleAndLastPair) {
-    EXPECT_EQ(GetSetting(kArray, "sys.hostname"), "nas");
-    EXPECT_EQ(GetSetting(kArray, "nwk.bootproto"), "dhcp");
-    EXPECT_EQ(GetSetting("a=1&nwk.mac=00:11:22:33:44:55", "nwk.mac"), "00:11:22:33:44:55");
+TEST(GetSetting, Cases) {
+    const std::string longKey(98, 'k'), longValue(600, 'v'), longer(300, 'q');
+    const std::string zones = "sys.Time.ntpServerList=a,b&sys.Time.timeZone=Taipei&update=1";
+    const struct {
+        std::string text, key, value;
+    } cases[] = {
+        {kArray, "sys.hostname", "nas"},
+        {kArray, "nwk.bootproto", "dhcp"},
+        {kArray, "nwk.ipaddr", "10.0.0.5"},
+        {kArray, "sys.dns", ""},
+        {"", "sys.dns", ""},
+        // An empty value never runs on into the next pair.
+        {"sys.hostname=&nwk.bootproto=dhcp", "sys.hostname", ""},
+        {"sys.hostname=&nwk.bootproto=dhcp", "nwk.bootproto", "dhcp"},
+        {"a=1&sys.dns=", "sys.dns", ""},
+        // Keys match whole, only at the start or after "&": a key that ends
+        // another key, or text inside a value, never reads that pair.
+        {zones, "sys.Time.ntpServer", ""},
+        {zones, "time", ""},
+        {zones, "Time.timeZone", ""},
+        {"update=1&date=2006/10/26", "date", "2006/10/26"},
+        {"note=x=evil&x=1", "x", "1"},
+        {"note=a&b=evil", "b", "evil"},
+        {"note=x=evil", "x", ""},
+        {"opt=a=b&x=1", "opt", "a=b"},
+        {"opt==&x=1", "opt", "="},
+        {"k=1&k=2", "k", "1"},
+        // Long keys and values are read whole.
+        {"a=1&" + longKey + "=" + longValue + "&b=2", longKey, longValue},
+        {"a=1&" + longKey + "=" + longValue + "&b=2", std::string(97, 'k'), ""},
+        {longer + "=z", longer, "z"},
+        // Keys that cannot name a pair find nothing.
+        {"=v&a=1", "", ""},
+        {"a&b=1", "a&b", ""},
+        {"a=b=1", "a=b", ""},
+        {"a=1", "a\0"s, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetSetting(c.text, c.key), c.value) << c.text.substr(0, 60) << " / " << c.key;
 }
 
-TEST(GetSetting, AbsentKeyAndEmptyValueGiveEmptyText) {
-    EXPECT_EQ(GetSetting(kArray, "sys.dns"), "");
-    EXPECT_EQ(GetSetting("", "sys.dns"), "");
-    // An empty value must never run on into the next pair.
-    EXPECT_EQ(GetSetting("sys.hostname=&nwk.bootproto=dhcp", "sys.hostname"), "");
-    EXPECT_EQ(GetSetting("sys.hostname=&nwk.bootproto=dhcp", "nwk.bootproto"), "dhcp");
-    EXPECT_EQ(GetSetting("a=1&sys.dns=", "sys.dns"), "");
-}
-
-TEST(GetSetting, KeyMatchesOnlyAWholeKey) {
-    std::string text = "sys.Time.ntpServerList=a,b&sys.Time.timeZone=Taipei&update=1";
-    EXPECT_EQ(GetSetting(text, "sys.Time.ntpServer"), "");
-    EXPECT_EQ(GetSetting(text, "time"), "");
-    EXPECT_EQ(GetSetting(text, "Time.timeZone"), "");
-    // A key that ends another key must not read that pair.
-    EXPECT_EQ(GetSetting("update=1&date=2006/10/26", "date"), "2006/10/26");
-    // Nor may a value that looks like a pair hijack the lookup.
-    EXPECT_EQ(GetSetting("note=x=evil&x=1", "x"), "1");
-    EXPECT_EQ(GetSetting("note=a&b=evil", "b"), "evil");
-    EXPECT_EQ(GetSetting("note=x=evil", "x"), "");
-}
-
-TEST(GetSetting, OnlyTheFirstEqualsSignBelongsToTheKey) {
-    EXPECT_EQ(GetSetting("opt=a=b&x=1", "opt"), "a=b");
-    EXPECT_EQ(GetSetting("opt==&x=1", "opt"), "=");
-}
-
-TEST(GetSetting, FirstOfRepeatedKeysWins) {
-    EXPECT_EQ(GetSetting("k=1&k=2", "k"), "1");
-}
-
-TEST(GetSetting, LongKeysAndValuesAreReadWhole) {
-    std::string key(98, 'k');
-    std::string value(600, 'v');
-    std::string text = "a=1&" + key + "=" + value + "&b=2";
-    EXPECT_EQ(GetSetting(text, key), value);
-    EXPECT_EQ(GetSetting(text, std::string(97, 'k')), "");
-    std::string longerKey(300, 'q');
-    EXPECT_EQ(GetSetting(longerKey + "=z", longerKey), "z");
-}
-
-TEST(GetSetting, KeysThatCannotNameAPairFindNothing) {
-    EXPECT_EQ(GetSetting("=v&a=1", ""), "");
-    EXPECT_EQ(GetSetting("a&b=1", "a&b"), "");
-    EXPECT_EQ(GetSetting("a=b=1", "a=b"), "");
-    EXPECT_EQ(GetSetting("a=1", "a\0"s), "");
-}
-
-TEST(ReplaceSetting, ReplacesOnlyThePairAndKeepsSeparators) {
-    std::string text = kArray;
-    ASSERT_TRUE(ReplaceSetting(text, "nwk.bootproto", "nwk.bootproto=none"));
-    EXPECT_EQ(text, "sys.hostname=nas&nwk.bootproto=none&nwk.ipaddr=10.0.0.5");
-
-    ASSERT_TRUE(ReplaceSetting(text, "sys.hostname", "sys.hostname=a-much-longer-name"));
-    EXPECT_EQ(text, "sys.hostname=a-much-longer-name&nwk.bootproto=none&nwk.ipaddr=10.0.0.5");
-
-    ASSERT_TRUE(ReplaceSetting(text, "nwk.ipaddr", "nwk.ipaddr="));
-    EXPECT_EQ(text, "sys.hostname=a-much-longer-name&nwk.bootproto=none&nwk.ipaddr=");
-}
-
-TEST(ReplaceSetting, ChangesThePairThatGetSettingReads) {
-    std::string text = "update=1&date=2006/10/26&x=date=";
-    ASSERT_TRUE(ReplaceSetting(text, "date", "date=2007/01/02"));
-    EXPECT_EQ(text, "update=1&date=2007/01/02&x=date=");
-    EXPECT_EQ(GetSetting(text, "date"), "2007/01/02");
-}
-
-TEST(ReplaceSetting, EmptyValueIsReplacedWithoutTouchingTheNextPair) {
-    std::string text = "sys.hostname=&nwk.bootproto=dhcp";
-    ASSERT_TRUE(ReplaceSetting(text, "sys.hostname", "sys.hostname=nas"));
-    EXPECT_EQ(text, "sys.hostname=nas&nwk.bootproto=dhcp");
-}
-
-TEST(ReplaceSetting, AbsentKeyIsAppended) {
-    std::string text = "a=1";
-    ASSERT_TRUE(ReplaceSetting(text, "sys.dns", "sys.dns=8.8.8.8"));
-    EXPECT_EQ(text, "a=1&sys.dns=8.8.8.8");
-    std::string empty;
-    ASSERT_TRUE(ReplaceSetting(empty, "date", "date=2006/03/07"));
-    EXPECT_EQ(empty, "date=2006/03/07");
-}
-
-TEST(ReplaceSetting, ResultIsNeverLongerThanTheLimit) {
-    // 995 characters: "k=" plus 993 bytes.
-    std::string text = "k=" + std::string(993, 'v');
-    std::string before = text;
-    EXPECT_FALSE(ReplaceSetting(text, "k", "k=" + std::string(998, 'w')));
-    EXPECT_EQ(text, before);
-    EXPECT_FALSE(ReplaceSetting(text, "x", "x=12")); // "&x=12" would make 1000
-    EXPECT_EQ(text, before);
-
-    ASSERT_TRUE(ReplaceSetting(text, "x", "x=1")); // exactly 999
-    EXPECT_EQ(text.size(), kMaxSettingsLength);
-    ASSERT_TRUE(ReplaceSetting(text, "k", "k=" + std::string(993, 'w')));
-    EXPECT_EQ(text.size(), kMaxSettingsLength);
-}
-
-TEST(ReplaceSetting, RefusesPairsThatWouldCorruptTheText) {
-    const std::string original = "sys.hostname=nas&nwk.bootproto=dhcp";
-    for (std::string pair : {"sys.hostname=a&nwk.bootproto=none"s, "nwk.bootproto=x"s,
-                             "sys.hostname"s, "sys.hostnamex=1"s, ""s, "sys.hostname=a\0b"s}) {
-        std::string text = original;
-        EXPECT_FALSE(ReplaceSetting(text, "sys.hostname", pair)) << pair;
-        EXPECT_EQ(text, original);
+TEST(ReplaceSetting, Cases) {
+    const std::string full = "k=" + std::string(993, 'v'); // 995 characters
+    const std::string host = "sys.hostname=nas&nwk.bootproto=dhcp";
+    const struct {
+        std::string text, key, pair;
+        bool done;
+        std::string after; // when refused, the text stays as it was
+    } cases[] = {
+        {kArray, "nwk.bootproto", "nwk.bootproto=none", true,
+         "sys.hostname=nas&nwk.bootproto=none&nwk.ipaddr=10.0.0.5"},
+        {kArray, "sys.hostname", "sys.hostname=a-much-longer-name", true,
+         "sys.hostname=a-much-longer-name&nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.5"},
+        {kArray, "nwk.ipaddr", "nwk.ipaddr=", true,
+         "sys.hostname=nas&nwk.bootproto=dhcp&nwk.ipaddr="},
+        {"update=1&date=2006/10/26&x=date=", "date", "date=2007/01/02", true,
+         "update=1&date=2007/01/02&x=date="},
+        {"sys.hostname=&nwk.bootproto=dhcp", "sys.hostname", "sys.hostname=nas", true, host},
+        // An absent key is appended.
+        {"a=1", "sys.dns", "sys.dns=8.8.8.8", true, "a=1&sys.dns=8.8.8.8"},
+        {"", "date", "date=2006/03/07", true, "date=2006/03/07"},
+        // The result never passes 999 characters.
+        {full, "k", "k=" + std::string(998, 'w'), false, ""},
+        {full, "x", "x=12", false, ""},
+        {full, "x", "x=1", true, full + "&x=1"},
+        {full + "&x=1", "k", "k=" + std::string(993, 'w'), true,
+         "k=" + std::string(993, 'w') + "&x=1"},
+        // Pairs that would corrupt the text, and keys that name no pair.
+        {host, "sys.hostname", "sys.hostname=a&nwk.bootproto=none", false, ""},
+        {host, "sys.hostname", "nwk.bootproto=x", false, ""},
+        {host, "sys.hostname", "sys.hostname", false, ""},
+        {host, "sys.hostname", "sys.hostnamex=1", false, ""},
+        {host, "sys.hostname", "", false, ""},
+        {host, "sys.hostname", "sys.hostname=a\0b"s, false, ""},
+        {host, "", "=1", false, ""},
+        {host, "a&b", "a&b=1", false, ""},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        EXPECT_EQ(ReplaceSetting(text, c.key, c.pair), c.done) << c.key << " / " << c.pair;
+        EXPECT_EQ(text, c.done ? c.after : c.text) << c.key << " / " << c.pair;
+        if (c.done)
+            EXPECT_EQ(GetSetting(text, c.key), c.pair.substr(c.key.size() + 1));
     }
-    std::string text = original;
-    EXPECT_FALSE(ReplaceSetting(text, "", "=1"));
-    EXPECT_FALSE(ReplaceSetting(text, "a&b", "a&b=1"));
-    EXPECT_EQ(text, original);
 }
 
 } // namespace
