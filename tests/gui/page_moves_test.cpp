@@ -31,6 +31,16 @@ public:
     HWND Welcome() const { return m_welcome.m_hWnd; }
     void Press(CWnd& page, int id) { guitest::Click(page.GetDlgItem(id)); }
     void Start() { guitest::Click(m_welcome.GetDlgItem(IDC_START)); }
+    // "开始" with one array found. With only loopback the probe cannot go out,
+    // so the search keeps the device list as it found it and lists it.
+    void StartWithOneArray() {
+        g_deviceList.AddDevice("sys.hostname=nas1");
+        Start();
+        for (int wait = 0; wait < 100 && g_searchProgress.IsWindow(); ++wait)
+            guitest::PumpFor(20);
+        ok(!g_searchProgress.IsWindow() && IsWindowEnabled(g_searchPage.GetDlgItem(IDOK)),
+           "expected the search ended with \"确定\" enabled");
+    }
 
 private:
     CWelcomeDlg m_welcome;
@@ -87,8 +97,7 @@ GUI_TEST(enter_on_the_welcome_window_starts) {
 
 GUI_TEST(step1_ok_moves_forward_and_empties_the_device_list) {
     Wizard wizard;
-    wizard.Start();
-    g_deviceList.AddDevice("sys.hostname=nas1");
+    wizard.StartWithOneArray();
     wizard.Press(g_searchPage, IDOK);
     ok(g_passwordChecks == 1, "expected one password check, got %d", g_passwordChecks);
     ok(!g_searchPage.IsWindow(), "expected the step-1 window destroyed");
@@ -100,8 +109,7 @@ GUI_TEST(step1_ok_moves_forward_and_empties_the_device_list) {
 
 GUI_TEST(step1_ok_with_a_refused_password_stays) {
     Wizard wizard;
-    wizard.Start();
-    g_deviceList.AddDevice("sys.hostname=nas1");
+    wizard.StartWithOneArray();
     g_passwordAnswer = IDCANCEL;
     const HWND step1 = g_searchPage.m_hWnd;
     wizard.Press(g_searchPage, IDOK);
@@ -116,8 +124,7 @@ GUI_TEST(step1_ok_only_shows_an_open_step2) {
     const HWND step2 = g_networkPage.m_hWnd;
     guitest::PressKey(g_networkPage.GetDlgItem(IDC_NETWORK_NEXT), VK_ESCAPE);
     ok(!g_networkPage.IsWindowVisible(), "expected Esc to hide step 2");
-    wizard.Start();
-    g_deviceList.AddDevice("sys.hostname=nas1");
+    wizard.StartWithOneArray();
     wizard.Press(g_searchPage, IDOK);
     ok(g_networkPage.m_hWnd == step2 && Shown(g_networkPage), "expected the same step 2 shown");
     ok(Shown(g_searchPage), "expected step 1 to stay open");
@@ -126,8 +133,7 @@ GUI_TEST(step1_ok_only_shows_an_open_step2) {
 
 GUI_TEST(step1_exit_closes_it_and_empties_the_device_list) {
     Wizard wizard;
-    wizard.Start();
-    g_deviceList.AddDevice("sys.hostname=nas1");
+    wizard.StartWithOneArray();
     wizard.Press(g_searchPage, IDC_SEARCH_EXIT);
     ok(!g_searchPage.IsWindow(), "expected the step-1 window destroyed");
     ok(PageWindowCount() == 0, "expected no page window, found %d", PageWindowCount());
