@@ -4,24 +4,40 @@
 
 CExchangeHost::CExchangeHost(CDialog& window, CProgressDlg& progress, ExchangeClient& client)
     : m_window(window), m_progress(progress), m_client(client),
-      m_io(window, [this] { return m_exchange.Waiting() && m_progress.IsWindow(); }),
+      m_io(window,
+           [this] { return m_exchange.Waiting() && m_ownsProgress && m_progress.IsWindow(); }),
       m_exchange(m_io) {
     window.ChainMessages(*this);
 }
 
 bool CExchangeHost::Start(unsigned messageId, std::string_view request, unsigned tickLimit) {
-    m_progress.Open(m_window.m_hWnd);
-    if (m_progress.m_message.IsWindow())
-        m_progress.m_message.SetWindowText(win::LoadResourceString(messageId));
+    m_ownsProgress = !m_progress.IsWindow();
+    if (m_ownsProgress) {
+        m_progress.Open(m_window.m_hWnd);
+        if (m_progress.m_message.IsWindow())
+            m_progress.m_message.SetWindowText(win::LoadResourceString(messageId));
+    }
     return m_exchange.SendRequest(request, tickLimit);
 }
 
 void CExchangeHost::Finish() {
-    m_progress.DestroyWindow();
+    CloseProgress();
     m_exchange.End();
 }
 
+void CExchangeHost::CloseProgress() {
+    if (m_ownsProgress)
+        m_progress.DestroyWindow();
+    m_ownsProgress = false;
+}
+
 bool CExchangeHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DESTROY) {
+        // The timer goes with the window, but the socket would stay bound.
+        if (m_exchange.Waiting())
+            Finish();
+        return false;
+    }
     if (message == WM_TIMER && wParam == IDT_EXCHANGE)
         OnTimer();
     else if (message == WM_PING_ASYNCH)
@@ -38,12 +54,13 @@ void CExchangeHost::OnTimer() {
     if (m_inTick)
         return;
     m_inTick = true;
-    m_progress.Step();
+    if (m_ownsProgress)
+        m_progress.Step();
     const bool expired = m_exchange.OnTick();
     m_inTick = false;
     if (!expired)
         return;
-    m_progress.DestroyWindow();
+    CloseProgress();
     m_exchange.StopTimer();
     const bool listened = m_exchange.ReceiveSocketOpen();
     m_exchange.CloseReceiveSocket();

@@ -30,15 +30,20 @@ public:
 
     // Opens the progress window over the window with string `messageId`, then
     // sends `request`. True when it went out with the receive socket listening.
+    // A progress window that another window's exchange holds open (two step-1
+    // pages share one) is left to that exchange: this one neither steps nor
+    // closes it.
     bool Start(unsigned messageId, std::string_view request, unsigned tickLimit);
     // The window's ending reply: the progress window is closed, the timer
-    // stopped and the socket closed; no expiry follows.
+    // stopped and the socket closed; no expiry follows. A window destroyed
+    // while its exchange waits ends it the same way.
     void Finish();
 
 private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnTimer();
     void OnPINGAsynch(LPARAM event);
+    void CloseProgress();
 
     CDialog& m_window;
     CProgressDlg& m_progress;
@@ -46,4 +51,5 @@ private:
     WinsockIo m_io;
     Exchange m_exchange;
     bool m_inTick = false;
+    bool m_ownsProgress = false;
 };

@@ -3,15 +3,32 @@
 #include "app/app_objects.h"
 #include "app/page_moves.h"
 #include "app/wizard_state.h"
+#include "messaging/settings.h"
 #include "pages/page_layouts.h"
+#include "pages/search_details.h"
 #include "res/resource.h"
+#include "win/text.h"
 
 CSearchPage::CSearchPage()
     : CWizardPage(IDD_SEARCH_PAGE, kSearchPageLayout,
-                  {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}) {}
+                  {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}),
+      m_host(*this, g_searchProgress, *this) {}
+
+void CSearchPage::DoDataExchange() {
+    DDX_Control(IDC_DEVICE_LIST, m_list);
+}
+
+BOOL CSearchPage::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    StartSearch();
+    return TRUE;
+}
 
 void CSearchPage::OnButtonClicked(WORD id) {
     switch (id) {
+    case IDC_SEARCH_AGAIN:
+        StartSearch();
+        break;
     case IDC_SEARCH_EXIT:
         OnExit();
         break;
@@ -20,8 +37,69 @@ void CSearchPage::OnButtonClicked(WORD id) {
     }
 }
 
+void CSearchPage::OnCommand(WORD id, WORD code) {
+    if (id != IDC_DEVICE_LIST)
+        return;
+    if (code == LBN_SELCHANGE)
+        OnSelChange();
+    else if (code == LBN_DBLCLK)
+        OnOpenBrowser();
+}
+
+void CSearchPage::StartSearch() {
+    ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
+    ::EnableWindow(GetDlgItem(IDOK), FALSE);
+    // A search that cannot listen keeps what the last one found.
+    if (m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT)) {
+        g_deviceList.FreeDeviceList();
+        m_list.ResetContent();
+    }
+}
+
+void CSearchPage::OnReply(const Reply& reply) {
+    if (reply.command == "GETOK")
+        g_deviceList.AddDevice(reply.payload);
+}
+
+void CSearchPage::OnExpiry(bool) {
+    ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), TRUE);
+    for (const DeviceRecord& record : g_deviceList)
+        m_list.AddString(win::WideFromAnsi(record.name));
+    if (m_list.GetCount() <= 0)
+        return;
+    ::EnableWindow(GetDlgItem(IDOK), TRUE);
+    m_list.SetCurSel(0);
+    OnSelChange();
+}
+
+void CSearchPage::OnSelChange() {
+    const DeviceRecord* record = g_deviceList.At(m_list.GetCurSel());
+    if (record == nullptr)
+        return;
+    g_reportedSettings = record->settings;
+    g_workingSettings = g_reportedSettings;
+    g_clockReadAt = record->receivedAt;
+    const auto texts = DetailTexts(record->settings);
+    for (int row = 0; row < kDetailRows; ++row)
+        Control(kSearchFirstField + row).SetWindowText(win::WideFromAnsi(texts[row]));
+}
+
+void CSearchPage::OnOpenBrowser() {
+    OpenWebPage(win::WideFromAnsi(WebPageAddress(GetSetting(g_workingSettings, "nwk.ipaddr"))));
+}
+
+bool CSearchPage::ConfirmSharedAddress() {
+    if (!AnotherArrayAnswersFor(g_deviceList, g_reportedSettings))
+        return true;
+    const std::string address = GetSetting(g_reportedSettings, "nwk.ipaddr");
+    const std::string text = "Another array also answers for " + address +
+                             ".\nThe password check and the new settings will reach every "
+                             "array with this address.\nGo on?";
+    return MessageBoxA(text, {}, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
 void CSearchPage::OnOK() {
-    if (RunPasswordCheck() != IDOK)
+    if (!ConfirmSharedAddress() || RunPasswordCheck() != IDOK)
         return;
     MoveToPage(this, g_networkPage, nullptr, [] { g_deviceList.FreeDeviceList(); });
 }

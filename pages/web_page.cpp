@@ -1,0 +1,8 @@
+#include "pages/search_page.h"
+
+#include <shellapi.h>
+
+// The shell's "open" starts whatever browser the user chose for web addresses.
+void OpenWebPage(const std::wstring& address) {
+    ::ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
+}
