@@ -27,7 +27,7 @@ windows:
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DNATIVE_BUILD_DIR=$(abspath $(BUILD)/native)
 	cmake --build $(BUILD)/win -j $(JOBS)
 
-screenshots: deps windows
+screenshots: deps native windows
 	tools/screenshots.sh
 
 # A long fuzzing session on demand: make fuzz SECONDS=600

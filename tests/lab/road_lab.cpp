@@ -3,8 +3,11 @@
 // save, confirm, the success message, and a new search that lists the array
 // with its new name. Run by road_lab_test.sh, which checks the simulator's log:
 //   road_lab fixed   a new host name and a fixed address, another zone, date, time
-//   road_lab dhcp    the same array moved to DHCP
+//   road_lab dhcp    the first array moved to DHCP
 //   road_lab back    Back on every page on the way, then the save
+//   road_lab fixed FOLDER   the same, stopping at each window for a screenshot
+//                           (tools/screenshots.sh): "ready NAME left top right
+//                           bottom" on stdout, then wait for FOLDER\NAME.done
 #include <winsock2.h>
 
 #include "app/app_objects.h"
@@ -28,6 +31,28 @@ using guitest::ExpectBox;
 using guitest::Narrow;
 using guitest::Step;
 using guitest::WindowText;
+
+std::wstring g_shotFolder;
+
+// Lets tools/screenshots.sh take `window` as it stands now. Wine hands what
+// was drawn to the display only while messages are pumped, so a moment is
+// given for that; nothing is pumped while the picture is taken, so an exchange
+// under way is caught in the middle.
+void Shot(const char* name, HWND window) {
+    if (g_shotFolder.empty() || !window)
+        return;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    guitest::PumpFor(120);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    std::printf("ready %s %ld %ld %ld %ld\n", name, rect.left, rect.top, rect.right, rect.bottom);
+    std::fflush(stdout);
+    const std::wstring done = g_shotFolder + L"\\" + win::WideFromAnsi(name) + L".done";
+    for (int wait = 0; wait < 600 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
+         ++wait)
+        Sleep(100);
+}
 
 HWND Shown(UINT templateId) {
     for (HWND window : guitest::DialogWindows(templateId))
@@ -55,13 +80,16 @@ std::vector<std::string> PageTexts(HWND page) {
 }
 
 // Step 1 once its search has ended with `count` lines.
-Step SearchEnded(int count) {
+Step SearchEnded(int count, const char* shot = nullptr) {
     return {"step 1 with its list", [count] {
                 const HWND list = Item(IDD_SEARCH_PAGE, IDC_DEVICE_LIST);
                 return list && SendMessageW(list, LB_GETCOUNT, 0, 0) == count &&
                        IsWindowEnabled(Item(IDD_SEARCH_PAGE, IDC_SEARCH_AGAIN));
             },
-            [] {}};
+            [shot] {
+                if (shot)
+                    Shot(shot, Shown(IDD_SEARCH_PAGE));
+            }};
 }
 
 // The user clicks line `line`; the list box tells its page.
@@ -83,6 +111,7 @@ std::vector<Step> Password() {
              [] {
                  for (const wchar_t key : std::wstring(L"admin"))
                      SendMessageW(Item(IDD_PASSWORD, IDC_PASSWORD), WM_CHAR, key, 1);
+                 Shot("password", Shown(IDD_PASSWORD));
                  Press(IDD_PASSWORD, IDOK);
              }}};
 }
@@ -105,6 +134,7 @@ Step Network(bool dhcp) {
                     SetAddress(IDC_DNS, 10, 77, 0, 53);
                 }
                 SetWindowTextW(Item(IDD_NETWORK_PAGE, IDC_HOSTNAME), L"nas-road");
+                Shot("step2", Shown(IDD_NETWORK_PAGE));
                 Press(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT);
             }};
 }
@@ -130,6 +160,7 @@ Step DateTime() {
                     SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID,
                                  reinterpret_cast<LPARAM>(&when));
                 }
+                Shot("step3", Shown(IDD_DATETIME_PAGE));
                 Press(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT);
             }};
 }
@@ -172,14 +203,19 @@ Step Review(bool dhcp) {
                 // The array's own date and time, as its reply had them.
                 ok(texts[kReviewFirstBefore + 5] == GetSetting(g_reportedSettings, "date"),
                    "before date as reported: %s", texts[kReviewFirstBefore + 5].c_str());
+                Shot("step4", Shown(IDD_REVIEW_PAGE));
                 Press(IDD_REVIEW_PAGE, IDC_SAVE);
             }};
 }
 
 std::vector<Step> SaveAndSearchAgain(bool dhcp, int line) {
     return {{"the confirmation", [] { return Shown(IDD_CONFIRM) != nullptr; },
-             [] { Press(IDD_CONFIRM, IDOK); }},
-            ExpectBox("Status", "Configurations have saved successfully!"),
+             [] {
+                 Shot("confirm", Shown(IDD_CONFIRM));
+                 Press(IDD_CONFIRM, IDOK);
+             }},
+            ExpectBox("Status", "Configurations have saved successfully!",
+                      [] { Shot("saved", guitest::FindMessageBox()->window); }),
             {"the page gone", [] { return !g_reviewPage.IsWindow(); },
              [] { PostMessageW(GetDlgItem(GetMainWnd()->m_hWnd, IDC_START), BM_CLICK, 0, 0); }},
             SearchEnded(3),
@@ -205,8 +241,13 @@ std::vector<Step> Road(const std::string& road) {
     const int line = dhcp ? 0 : 1;
     std::vector<Step> steps = {
         {"the welcome window", [] { return GetMainWnd() && GetMainWnd()->IsWindowVisible(); },
-         [] { PostMessageW(GetDlgItem(GetMainWnd()->m_hWnd, IDC_START), BM_CLICK, 0, 0); }},
-        SearchEnded(3), SelectLine(line)};
+         [] {
+             Shot("welcome", GetMainWnd()->m_hWnd);
+             PostMessageW(GetDlgItem(GetMainWnd()->m_hWnd, IDC_START), BM_CLICK, 0, 0);
+         }},
+        {"the search under way", [] { return g_searchProgress.IsWindowVisible(); },
+         [] { Shot("searching", g_searchProgress.m_hWnd); }},
+        SearchEnded(3, "step1"), SelectLine(line)};
     auto add = [&steps](std::vector<Step> more) {
         for (Step& step : more)
             steps.push_back(std::move(step));
@@ -239,11 +280,13 @@ int wmain(int argc, wchar_t** argv) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
                                                        ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    const std::string road = argc == 2 ? win::AnsiFromWide(argv[1]) : "";
-    if (road != "fixed" && road != "dhcp" && road != "back") {
-        std::printf("usage: road_lab fixed|dhcp|back\n");
+    const std::string road = argc >= 2 ? win::AnsiFromWide(argv[1]) : "";
+    if ((road != "fixed" && road != "dhcp" && road != "back") || argc > 3) {
+        std::printf("usage: road_lab fixed|dhcp|back [screenshot folder]\n");
         return 2;
     }
+    if (argc == 3)
+        g_shotFolder = argv[2];
     guitest::RunTest(("lab_road_" + road).c_str(), [&] {
         guitest::StartScript(Road(road));
         theApp.InitInstance();
