@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Host name, address with how it is configured, netmask, gateway, DNS server
 // and MAC address, whole, as the settings give them.
@@ -24,4 +25,4 @@ std::string WebPageAddress(std::string_view ipaddr);
 // nwk.ipaddr of `selected`, which the password check and the save would reach
 // too. A repeated reply of one array is no other array, even when the array's
 // clock moved on between its replies.
-bool AnotherArrayAnswersFor(const DeviceList& devices, std::string_view selected);
+bool AnotherArrayAnswersFor(const std::vector<DeviceRecord>& devices, std::string_view selected);

@@ -9,6 +9,16 @@
 #include "res/resource.h"
 #include "win/text.h"
 
+#include <algorithm>
+
+namespace {
+
+// The step-1 window whose search fills the device list: only one can listen
+// on the port at a time.
+const CSearchPage* g_filling = nullptr;
+
+} // namespace
+
 CSearchPage::CSearchPage()
     : CWizardPage(IDD_SEARCH_PAGE, kSearchPageLayout,
                   {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}),
@@ -46,13 +56,24 @@ void CSearchPage::OnCommand(WORD id, WORD code) {
         OnOpenBrowser();
 }
 
+bool CSearchPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DESTROY) {
+        m_listed.clear();
+        if (g_filling == this)
+            g_filling = nullptr;
+    }
+    return CWizardPage::ProcessMessage(message, wParam, lParam, result);
+}
+
 void CSearchPage::StartSearch() {
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
     // A search that cannot listen keeps what the last one found.
     if (m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT)) {
+        g_filling = this;
         g_deviceList.FreeDeviceList();
         m_list.ResetContent();
+        m_listed.clear();
     }
 }
 
@@ -62,9 +83,13 @@ void CSearchPage::OnReply(const Reply& reply) {
 }
 
 void CSearchPage::OnExpiry(bool) {
+    if (g_filling == this)
+        g_filling = nullptr;
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), TRUE);
-    for (const DeviceRecord& record : g_deviceList)
+    for (const DeviceRecord& record : g_deviceList) {
+        m_listed.push_back(record);
         m_list.AddString(win::WideFromAnsi(record.name));
+    }
     if (m_list.GetCount() <= 0)
         return;
     ::EnableWindow(GetDlgItem(IDOK), TRUE);
@@ -73,13 +98,15 @@ void CSearchPage::OnExpiry(bool) {
 }
 
 void CSearchPage::OnSelChange() {
-    const DeviceRecord* record = g_deviceList.At(m_list.GetCurSel());
-    if (record == nullptr)
+    // No selection (LB_ERR) counts as the first line.
+    const auto line = static_cast<std::size_t>(std::max(m_list.GetCurSel(), 0));
+    if (line >= m_listed.size())
         return;
-    g_reportedSettings = record->settings;
+    const DeviceRecord& record = m_listed[line];
+    g_reportedSettings = record.settings;
     g_workingSettings = g_reportedSettings;
-    g_clockReadAt = record->receivedAt;
-    const auto texts = DetailTexts(record->settings);
+    g_clockReadAt = record.receivedAt;
+    const auto texts = DetailTexts(record.settings);
     for (int row = 0; row < kDetailRows; ++row)
         Control(kSearchFirstField + row).SetWindowText(win::WideFromAnsi(texts[row]));
 }
@@ -89,7 +116,7 @@ void CSearchPage::OnOpenBrowser() {
 }
 
 bool CSearchPage::ConfirmSharedAddress() {
-    if (!AnotherArrayAnswersFor(g_deviceList, g_reportedSettings))
+    if (!AnotherArrayAnswersFor(m_listed, g_reportedSettings))
         return true;
     const std::string address = GetSetting(g_reportedSettings, "nwk.ipaddr");
     const std::string text = "Another array also answers for " + address +
@@ -101,10 +128,15 @@ bool CSearchPage::ConfirmSharedAddress() {
 void CSearchPage::OnOK() {
     if (!ConfirmSharedAddress() || RunPasswordCheck() != IDOK)
         return;
-    MoveToPage(this, g_networkPage, nullptr, [] { g_deviceList.FreeDeviceList(); });
+    MoveToPage(this, g_networkPage, nullptr, [this] { FreeDeviceList(); });
 }
 
 void CSearchPage::OnExit() {
-    g_deviceList.FreeDeviceList();
+    FreeDeviceList();
     DestroyWindow();
+}
+
+void CSearchPage::FreeDeviceList() {
+    if (g_filling == nullptr || g_filling == this)
+        g_deviceList.FreeDeviceList();
 }

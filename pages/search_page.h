@@ -1,11 +1,13 @@
 #pragma once
 // Wizard step 1: finds the arrays, lists them, shows the selected one's
 // settings and makes them the settings steps 2 to 4 work on.
+#include "app/device_list.h"
 #include "app/exchange_host.h"
 #include "app/wizard_page.h"
 #include "win/controls.h"
 
 #include <string>
+#include <vector>
 
 class CSearchPage : public CWizardPage, private ExchangeClient {
 public:
@@ -19,6 +21,7 @@ protected:
     void OnOK() override;
     void OnButtonClicked(WORD id) override;
     void OnCommand(WORD id, WORD code) override;
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void StartSearch();
@@ -31,8 +34,15 @@ private:
     // The other array that shares the selected one's address would take the
     // password check and the new settings too: true when the user goes on.
     bool ConfirmSharedAddress();
+    // Empties the device list, unless another step-1 window's search is
+    // filling it right now.
+    void FreeDeviceList();
 
     CListBox m_list;
+    // The records of the list's lines, as the search's end listed them: a
+    // second step-1 window may search into the shared device list meanwhile,
+    // and a line must still select the array it names.
+    std::vector<DeviceRecord> m_listed;
     CExchangeHost m_host;
 };
 

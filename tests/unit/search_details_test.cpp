@@ -7,6 +7,13 @@
 
 namespace {
 
+std::vector<DeviceRecord> Records(const std::vector<std::string>& settings) {
+    std::vector<DeviceRecord> records;
+    for (const std::string& one : settings)
+        records.push_back({"", one, {}});
+    return records;
+}
+
 TEST(WebPageAddress, AnAddressPassesWholeAnythingElseIsEscaped) {
     const struct {
         std::string ipaddr, address;
@@ -49,19 +56,15 @@ TEST(AnotherArrayAnswersFor, OnlyADifferentArrayWithTheSameAddress) {
         {"address as a prefix only", {"sys.hostname=b&nwk.ipaddr=10.0.0.50"}, false},
     };
     for (const auto& c : cases) {
-        DeviceList devices;
-        devices.AddDevice(selected);
-        for (const std::string& other : c.others)
-            devices.AddDevice(other);
-        EXPECT_EQ(AnotherArrayAnswersFor(devices, selected), c.shared) << c.what;
+        std::vector<std::string> listed = {selected};
+        listed.insert(listed.end(), c.others.begin(), c.others.end());
+        EXPECT_EQ(AnotherArrayAnswersFor(Records(listed), selected), c.shared) << c.what;
     }
 
     // Two arrays without an address share the empty one: requests to either
     // go out with a blank address field.
-    DeviceList blank;
-    blank.AddDevice("sys.hostname=a");
-    blank.AddDevice("sys.hostname=b");
-    EXPECT_TRUE(AnotherArrayAnswersFor(blank, "sys.hostname=a"));
+    EXPECT_TRUE(
+        AnotherArrayAnswersFor(Records({"sys.hostname=a", "sys.hostname=b"}), "sys.hostname=a"));
 }
 
 } // namespace
