@@ -68,6 +68,25 @@ void CExchangeHost::OnTimer() {
 }
 
 void CExchangeHost::OnPINGAsynch(LPARAM event) {
+    Read(event);
+    // Every datagram read raised a notification of its own, queued now; each
+    // would cost a trip to the socket to find nothing, and a burst of them
+    // holds back the ticks. Once all that waited is read they are dropped
+    // (one with an error still shows its box), and the socket is read once
+    // more for whatever came in the meantime.
+    MSG queued;
+    bool dropped = false;
+    while (m_window.m_hWnd != nullptr &&
+           ::PeekMessageW(&queued, m_window.m_hWnd, WM_PING_ASYNCH, WM_PING_ASYNCH, PM_REMOVE)) {
+        if (WSAGETSELECTERROR(queued.lParam) != 0)
+            Read(queued.lParam);
+        dropped = true;
+    }
+    if (dropped)
+        Read(WSAMAKESELECTREPLY(FD_READ, 0));
+}
+
+void CExchangeHost::Read(LPARAM event) {
     m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
                             [this](const Reply& reply) { m_client.OnReply(reply); });
 }

@@ -43,6 +43,7 @@ private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnTimer();
     void OnPINGAsynch(LPARAM event);
+    void Read(LPARAM event);
     void CloseProgress();
 
     CDialog& m_window;
