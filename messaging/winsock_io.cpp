@@ -2,13 +2,7 @@
 #include "win/wnd.h"
 #include <ws2tcpip.h>
 
-namespace {
-
-// Room for the replies of a few hundred arrays that answer a search at once,
-// all queued between two timer ticks.
-constexpr int kReceiveBufferBytes = 1 << 20;
-
-} // namespace
+int g_receiveBufferRequest = 4 << 20;
 
 WinsockIo::~WinsockIo() {
     CloseReceiveSocket();
@@ -32,7 +26,7 @@ bool WinsockIo::CreateReceiveSocket() {
         ::WSAGetLastError();
         return false;
     }
-    int size = kReceiveBufferBytes;
+    int size = g_receiveBufferRequest;
     ::setsockopt(receiveSocket_, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size),
                  sizeof size);
     return true;

@@ -8,6 +8,12 @@
 
 class CWnd;
 
+// What a receive socket asks the system for: room for the replies of two
+// thousand arrays answering a search at once (about 2 KiB of kernel memory
+// each), all queued before the first of them is read. The burst benchmark lowers it to see the wizard where the
+// system grants no more than a stock Linux does.
+extern int g_receiveBufferRequest;
+
 class WinsockIo : public ExchangeIo {
 public:
     // The window may be created and destroyed many times while this object

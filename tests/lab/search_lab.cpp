@@ -13,12 +13,14 @@
 //   search_lab nobody         no reply is for us: empty list after tick 16
 //   search_lab twice          two step-1 windows search at once; a search
 //                             that cannot listen keeps its list
-//   search_lab burst N        N arrays answer at once: all of them listed
+//   search_lab burst N [BYTES]   N arrays answer at once: all of them listed;
+//                             BYTES is the receive buffer asked for (a measurement)
 #include "app/app_objects.h"
 #include "app/page_moves.h"
 #include "app/welcome_dlg.h"
 #include "app/wizard_state.h"
 #include "messaging/settings.h"
+#include "messaging/winsock_io.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "res/resource.h"
@@ -687,8 +689,11 @@ int wmain(int argc, wchar_t** argv) {
         run = CaseNobody;
     else if (mode == "twice" && args.size() == 1)
         run = CaseTwice;
-    else if (mode == "burst" && args.size() == 2)
+    else if (mode == "burst" && (args.size() == 2 || args.size() == 3)) {
+        if (args.size() == 3)
+            g_receiveBufferRequest = std::stoi(args[2]);
         run = [&] { CaseBurst(args[1]); };
+    }
     else {
         std::printf("usage: search_lab list|moves|shared|repeated|nobody|twice|burst ...\n");
         return 2;
