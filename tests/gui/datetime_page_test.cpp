@@ -32,14 +32,8 @@ std::string With(std::string settings, const Values& values) {
 }
 
 SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second) {
-    return {static_cast<WORD>(year),
-            static_cast<WORD>(month),
-            0,
-            static_cast<WORD>(day),
-            static_cast<WORD>(hour),
-            static_cast<WORD>(minute),
-            static_cast<WORD>(second),
-            0};
+    const auto w = [](int value) { return static_cast<WORD>(value); };
+    return {w(year), w(month), 0, w(day), w(hour), w(minute), w(second), 0};
 }
 
 std::string Text(const char* format, int a, int b, int c) {
@@ -112,9 +106,6 @@ GUI_TEST(datetime_date_and_time_are_shown_and_written_padded) {
         const char *writtenDate, *writtenTime;
     } cases[] = {
         {"2006/3/7", "9:5:0", {}, "2006/03/07", "09:05:00"},
-        {"2010/10/10", "10:10:10", At(2006, 3, 7, 9, 5, 0), "2006/03/07", "09:05:00"},
-        {"2006/3/7", "23:59:59", {}, "2006/03/07", "23:59:59"},
-        {"2006/3/7", "12:30:30", At(2006, 3, 7, 0, 0, 0), "2006/03/07", "00:00:00"},
         {"1999/12/31", "0:0:0", At(2000, 2, 29, 23, 59, 59), "2000/02/29", "23:59:59"},
     };
     for (const auto& c : cases) {
@@ -209,11 +200,6 @@ GUI_TEST(datetime_time_zone_rows_and_written_zone_words) {
         int choose; // -1: the user picks none
         const char* written;
     } cases[] = {
-        {"Taipei", "(GMT+08:00) Taipei", -1, "Taipei"},
-        {"Atlantic", "(GMT-04:00) Atlantic Time (Canada)", -1, "Atlantic"},
-        {"Mid-Atlantic", "(GMT-02:00) Mid-Atlantic", -1, "Mid-Atlantic"},
-        {"GMT+08:00", "(GMT+08:00) Taipei", -1, "Taipei"},
-        {"", "(GMT+12:00) Fiji, Kamchatka, Marshall Is.", -1, "Fiji"},
         {"Taipei", "(GMT+08:00) Taipei", 4, "Pacific"},
         {"Nowhere", "", -1, "Nowhere"},
         {"Nowhere", "", 13, "Atlantic"},
@@ -233,38 +219,17 @@ GUI_TEST(datetime_time_zone_rows_and_written_zone_words) {
     }
 }
 
-GUI_TEST(datetime_every_chosen_zone_reads_back_as_its_row) {
-    for (int row = 0; row < kTimeZoneRows; ++row) {
-        {
-            Step3 page(kSettings);
-            page.Choose(row);
-            page.Next();
-        }
-        Step3 page(g_workingSettings);
-        ok(page.Selected(IDC_TIMEZONE) == row, "row %d (\"%s\"): reads back as row %d", row,
-           GetSetting(g_workingSettings, "sys.Time.timeZone").c_str(), page.Selected(IDC_TIMEZONE));
-    }
-}
-
 GUI_TEST(datetime_the_hidden_ntp_choice_passes_through) {
     const std::string longServer(300, 'n');
-    const std::vector<std::string> ab = {"None", "a.ntp", "a.ntp2"};
     const struct Case {
         std::string list, stored;
         std::vector<std::string> items;
         int selected;
         std::string written;
     } cases[] = {
-        {"a.ntp,a.ntp2", "a.ntp", ab, 1, "a.ntp"},
-        {"a.ntp,a.ntp2", "none", ab, 0, "none"},
-        {"a.ntp,a.ntp2", "None", ab, 0, "none"},
-        {"a.ntp,a.ntp2", "NONE", ab, 0, "none"},
-        {"a.ntp,a.ntp2", "", ab, 0, "none"},
-        {"a.ntp,a.ntp2", "a.nt", ab, -1, "a.nt"},
-        {"a.ntp,a.ntp2", "\xb2\xe2 a.ntp ", ab, -1, "\xb2\xe2 a.ntp "},
-        {",a.ntp,,b.ntp,", "b.ntp", {"None", "a.ntp", "b.ntp"}, 2, "b.ntp"},
-        {"", "a.ntp", {"None"}, -1, "a.ntp"},
+        {"a.ntp,a.ntp2", "a.nt", {"None", "a.ntp", "a.ntp2"}, -1, "a.nt"},
         {"a.ntp," + longServer, longServer, {"None", "a.ntp", longServer}, 2, longServer},
+        {"a.ntp", "None", {"None", "a.ntp"}, 0, "none"},
     };
     for (const Case& c : cases) {
         const std::string settings =
@@ -305,8 +270,7 @@ GUI_TEST(datetime_next_that_would_overflow_the_settings_writes_nothing) {
     std::string settings = With(kSettings, {{"date", "2006/3/7"}, {"time", "9:5:0"}}) + "&pad=";
     settings.resize(kMaxSettingsLength - 3, 'x');
     Step3 page(settings);
-    guitest::StartScript(
-        {guitest::ExpectBox("Error", guitest::Narrow(kSettingsTooLongText))});
+    guitest::StartScript({guitest::ExpectBox("Error", guitest::Narrow(kSettingsTooLongText))});
     page.Next();
     guitest::EndScript();
     ok(g_dateTimePage.IsWindowVisible() && !g_reviewPage.IsWindow(), "expected step 3 to stay");

@@ -43,7 +43,8 @@ void OpenStep1() {
         MoveToPage(nullptr, g_searchPage);
     for (int wait = 0; wait < 100 && g_searchProgress.IsWindow(); ++wait)
         guitest::PumpFor(20);
-    ok(IsWindowEnabled(g_searchPage.GetDlgItem(IDOK)), "expected the search ended with 确定 usable");
+    ok(IsWindowEnabled(g_searchPage.GetDlgItem(IDOK)),
+       "expected the search ended with 确定 usable");
 }
 
 // The one window of `templateId` that is not `global`'s: the page a Back made.
@@ -122,7 +123,9 @@ GUI_TEST(forward_to_an_open_page_only_shows_it) {
     }
 }
 
-GUI_TEST(step1_ok_with_a_refused_password_stays) {
+// A refused password leaves step 1 as it was; its exit closes it and empties
+// the device list.
+GUI_TEST(step1_stays_on_a_refused_password_and_exit_closes_it) {
     Wizard wizard;
     OpenStep1();
     g_passwordAnswer = IDCANCEL;
@@ -131,11 +134,6 @@ GUI_TEST(step1_ok_with_a_refused_password_stays) {
     ok(g_searchPage.m_hWnd == step1 && Shown(step1) && !g_networkPage.IsWindow() &&
            g_deviceList.size() == 1,
        "expected step 1 as it was, no step 2, the device list kept");
-}
-
-GUI_TEST(step1_exit_closes_it_and_empties_the_device_list) {
-    Wizard wizard;
-    OpenStep1();
     guitest::Click(g_searchPage.GetDlgItem(IDC_SEARCH_EXIT));
     ok(PageWindowCount() == 0 && g_deviceList.size() == 0 && IsWindow(wizard.Welcome()),
        "expected no page, no device, the welcome window kept");

@@ -26,7 +26,6 @@ TEST(BuildRequest, Cases) {
          "192.168.1.20   SET       nwk.bootproto=dhcp"},
         {"255.255.255.255", "VERIFYFAIL", "", "255.255.255.255VERIFYFAIL"},
         {"", "VERIFY", "passwd=x", std::string(15, ' ') + "VERIFY    passwd=x"},
-        {"", "", "", std::string(25, ' ')},
         // The command is only cut: it never names an array.
         {"1.2.3.4", "ABCDEFGHIJKLM", "p=1", "1.2.3.4        ABCDEFGHIJp=1"},
         // A cut address could be another array's: nothing is sent.
@@ -51,25 +50,19 @@ TEST(ParseReply, Cases) {
         {Datagram("192.168.1.20", "GETOK", "sys.hostname=nas"), local, "GETOK|sys.hostname=nas"},
         // Any of this computer's addresses, compared as text.
         {Datagram("10.1.0.1", "SETOK"), three, "SETOK|"},
-        {Datagram("172.16.0.9", "SETOK"), three, "SETOK|"},
         {Datagram("172.16.0.10", "SETOK"), three, "-"},
         {Datagram("192.168.1.21", "SETOK"), local, "-"},
         {Datagram("192.168.1.2", "SETOK"), local, "-"},
         {Datagram("192.168.001.020", "SETOK"), local, "-"},
         {Datagram("192.168.1.20", "SETOK"), {}, "-"},
         {Datagram("", "SETOK"), local, "-"},
-        {Datagram("", "SETOK"), {""}, "-"},
         {"", local, "-"},
-        {"192.168.1", local, "-"},
         // Leading spaces are skipped; the command is the ten-byte field's first word.
         {"   192.168.1.20   SETOK", local, "SETOK|"},
-        {Datagram("192.168.1.20", "SETOKAY"), local, "SETOKAY|"},
         {Datagram("192.168.1.20", "SETOK x"), local, "SETOK|"},
         {"192.168.1.20   VERIFYFAILextra", local, "VERIFYFAIL|extra"},
         {Datagram("192.168.1.20", ""), local, "|"},
-        {"192.168.1.20   ", local, "|"},
         {"192.168.1.20", local, "|"},
-        {"192.168.1.20   S", local, "S|"},
         // The text ends at the first NUL.
         {Datagram("192.168.1.20", "GETOK", "a=1\0b=2"s), local, "GETOK|a=1"},
         {"\0"s + Datagram("192.168.1.20", "GETOK"), local, "-"},

@@ -18,12 +18,9 @@ TEST(GetSetting, Cases) {
     } cases[] = {
         {kArray, "sys.hostname", "nas"},
         {kArray, "nwk.bootproto", "dhcp"},
-        {kArray, "nwk.ipaddr", "10.0.0.5"},
         {kArray, "sys.dns", ""},
-        {"", "sys.dns", ""},
         // An empty value never runs on into the next pair.
         {"sys.hostname=&nwk.bootproto=dhcp", "sys.hostname", ""},
-        {"sys.hostname=&nwk.bootproto=dhcp", "nwk.bootproto", "dhcp"},
         {"a=1&sys.dns=", "sys.dns", ""},
         // Keys match whole, only at the start or after "&": a key that ends
         // another key, or text inside a value, never reads that pair.
@@ -35,7 +32,6 @@ TEST(GetSetting, Cases) {
         {"note=a&b=evil", "b", "evil"},
         {"note=x=evil", "x", ""},
         {"opt=a=b&x=1", "opt", "a=b"},
-        {"opt==&x=1", "opt", "="},
         {"k=1&k=2", "k", "1"},
         // Long keys and values are read whole.
         {"a=1&" + longKey + "=" + longValue + "&b=2", longKey, longValue},
@@ -63,8 +59,6 @@ TEST(ReplaceSetting, Cases) {
          "sys.hostname=nas&nwk.bootproto=none&nwk.ipaddr=10.0.0.5"},
         {kArray, "sys.hostname", "sys.hostname=a-much-longer-name", true,
          "sys.hostname=a-much-longer-name&nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.5"},
-        {kArray, "nwk.ipaddr", "nwk.ipaddr=", true,
-         "sys.hostname=nas&nwk.bootproto=dhcp&nwk.ipaddr="},
         {"update=1&date=2006/10/26&x=date=", "date", "date=2007/01/02", true,
          "update=1&date=2007/01/02&x=date="},
         {"sys.hostname=&nwk.bootproto=dhcp", "sys.hostname", "sys.hostname=nas", true, host},
@@ -80,7 +74,6 @@ TEST(ReplaceSetting, Cases) {
         // Pairs that would corrupt the text, and keys that name no pair.
         {host, "sys.hostname", "sys.hostname=a&nwk.bootproto=none", false, ""},
         {host, "sys.hostname", "nwk.bootproto=x", false, ""},
-        {host, "sys.hostname", "sys.hostname", false, ""},
         {host, "sys.hostname", "sys.hostnamex=1", false, ""},
         {host, "sys.hostname", "", false, ""},
         {host, "sys.hostname", "sys.hostname=a\0b"s, false, ""},
