@@ -4,9 +4,11 @@
 
 namespace {
 
-// Room for the replies of a few hundred arrays that answer a search at once,
-// all queued between two timer ticks.
-constexpr int kReceiveBufferBytes = 1 << 20;
+// Room for what arrives faster than it can be read: the replies of a few
+// hundred arrays that answer a search at once, or the answers behind thousands
+// of junk datagrams. The kernel drops what finds the buffer full, and the
+// answers come last. Linux grants at most net.core.rmem_max.
+constexpr int kReceiveBufferBytes = 1 << 23;
 
 } // namespace
 
