@@ -31,7 +31,8 @@ std::string BuildRequest(std::string_view address, std::string_view command,
 }
 
 Reply ParseReply(std::string_view datagram, const std::vector<std::string>& localAddresses) {
-    std::string_view text = datagram.substr(0, datagram.find('\0'));
+    const std::size_t end = datagram.find('\0');
+    std::string_view text = datagram.substr(0, end);
 
     Reply reply;
     std::string_view address = FieldWord(text, 0, kAddressFieldLength);
@@ -40,6 +41,8 @@ Reply ParseReply(std::string_view datagram, const std::vector<std::string>& loca
     if (!reply.accepted)
         return reply;
 
+    // NULs alone after the text are a sender's terminator: nothing is lost.
+    reply.cut = end != datagram.npos && datagram.find_first_not_of('\0', end) != datagram.npos;
     reply.command = FieldWord(text, kAddressFieldLength, kCommandFieldLength);
     if (text.size() > kHeaderLength)
         reply.payload = text.substr(kHeaderLength);

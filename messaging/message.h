@@ -34,6 +34,9 @@ struct Reply {
     bool accepted = false; // addressed to one of this computer's addresses
     std::string command;   // the word of the command field, "" when none
     std::string payload;
+    // Text went on after the NUL that ended it: the payload is not all that
+    // was sent, and a settings string taken from it would lose the rest.
+    bool cut = false;
 };
 
 // `localAddresses` are this computer's IPv4 addresses in dotted decimal; a

@@ -2,7 +2,7 @@
 #include "win/wnd.h"
 #include <ws2tcpip.h>
 
-int g_receiveBufferRequest = 4 << 20;
+int g_receiveBufferRequest = 8 << 20;
 
 WinsockIo::~WinsockIo() {
     CloseReceiveSocket();

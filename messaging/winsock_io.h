@@ -8,10 +8,13 @@
 
 class CWnd;
 
-// What a receive socket asks the system for: room for the replies of two
-// thousand arrays answering a search at once (about 2 KiB of kernel memory
-// each), all queued before the first of them is read. The burst benchmark lowers it to see the wizard where the
-// system grants no more than a stock Linux does.
+// What a receive socket asks the system for: room for what arrives faster
+// than it can be read, the replies of a couple of thousand arrays answering a
+// search at once (about 2 KiB of kernel memory each), or the answers behind
+// thousands of junk datagrams. The kernel drops what finds the buffer full,
+// and the answers come last. Linux grants at most net.core.rmem_max; the
+// burst benchmark lowers the request to see the wizard where the system
+// grants no more than a stock Linux does.
 extern int g_receiveBufferRequest;
 
 class WinsockIo : public ExchangeIo {

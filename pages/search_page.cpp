@@ -78,7 +78,9 @@ void CSearchPage::StartSearch() {
 }
 
 void CSearchPage::OnReply(const Reply& reply) {
-    if (reply.command == "GETOK")
+    // No array sends an empty settings string, and one cut by a NUL would go
+    // back to the array without the rest: neither is listed.
+    if (reply.command == "GETOK" && !reply.payload.empty() && !reply.cut)
         g_deviceList.AddDevice(reply.payload);
 }
 

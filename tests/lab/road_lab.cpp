@@ -79,14 +79,24 @@ std::vector<std::string> PageTexts(HWND page) {
     return texts;
 }
 
-// Step 1 once its search has ended with `count` lines.
-Step SearchEnded(int count, const char* shot = nullptr) {
-    return {"step 1 with its list", [count] {
-                const HWND list = Item(IDD_SEARCH_PAGE, IDC_DEVICE_LIST);
-                return list && SendMessageW(list, LB_GETCOUNT, 0, 0) == count &&
-                       IsWindowEnabled(Item(IDD_SEARCH_PAGE, IDC_SEARCH_AGAIN));
-            },
+// Step 1 once its search has ended: the three arrays, one of them perhaps
+// renamed by the road, and nothing a hostile datagram named.
+Step SearchEnded(const char* shot = nullptr) {
+    return {"step 1 with its list",
+            [] { return IsWindowEnabled(Item(IDD_SEARCH_PAGE, IDC_SEARCH_AGAIN)); },
             [shot] {
+                const HWND list = Item(IDD_SEARCH_PAGE, IDC_DEVICE_LIST);
+                const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
+                ok(count == 3, "3 arrays listed (got %d)", count);
+                for (int line = 0; line < count; ++line) {
+                    wchar_t text[64] = {};
+                    SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text));
+                    const std::wstring name = text;
+                    ok(name == L"Q6-Store01" || name == L"Q6-Backup" || name == L"Q6-Media" ||
+                           name == L"nas-road",
+                       "line %d names an array of the lab (got \"%s\")", line,
+                       Narrow(name).c_str());
+                }
                 if (shot)
                     Shot(shot, Shown(IDD_SEARCH_PAGE));
             }};
@@ -218,7 +228,7 @@ std::vector<Step> SaveAndSearchAgain(bool dhcp, int line) {
                       [] { Shot("saved", guitest::FindMessageBox()->window); }),
             {"the page gone", [] { return !g_reviewPage.IsWindow(); },
              [] { PostMessageW(GetDlgItem(GetMainWnd()->m_hWnd, IDC_START), BM_CLICK, 0, 0); }},
-            SearchEnded(3),
+            SearchEnded(),
             SelectLine(line),
             {"the array under its new name", [] { return true; },
              [dhcp, line] {
@@ -247,7 +257,7 @@ std::vector<Step> Road(const std::string& road) {
          }},
         {"the search under way", [] { return g_searchProgress.IsWindowVisible(); },
          [] { Shot("searching", g_searchProgress.m_hWnd); }},
-        SearchEnded(3, "step1"), SelectLine(line)};
+        SearchEnded("step1"), SelectLine(line)};
     auto add = [&steps](std::vector<Step> more) {
         for (Step& step : more)
             steps.push_back(std::move(step));
@@ -255,7 +265,7 @@ std::vector<Step> Road(const std::string& road) {
     add(Password());
     if (road == "back") {
         // Back from step 2 searches again; the second array is chosen again.
-        add({Back(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(3), SelectLine(1)});
+        add({Back(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(), SelectLine(1)});
         add(Password());
     }
     add({Network(dhcp), DateTime()});

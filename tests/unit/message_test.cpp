@@ -78,6 +78,13 @@ TEST(ParseReply, Cases) {
             << c.datagram;
     }
     EXPECT_EQ(SEARCH_PROBE.size(), 24u);
+    // Text after the NUL was cut off; NULs alone after it cut nothing.
+    for (const auto& [datagram, cut] :
+         {std::pair{Datagram("192.168.1.20", "GETOK", "a=1\0b"s), true},
+          {Datagram("192.168.1.20", "GETOK", "a=1\0\0"s), false},
+          {"192.168.1.20\0x"s, true},
+          {Datagram("192.168.1.20", "GETOK", "a=1"), false}})
+        EXPECT_EQ(ParseReply(datagram, local).cut, cut) << datagram;
 }
 
 } // namespace

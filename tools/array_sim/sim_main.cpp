@@ -116,6 +116,8 @@ private:
         const auto now = std::chrono::floor<std::chrono::seconds>(SimClock::now());
         sockaddr_in to = from;
         to.sin_port = htons(CLIENT_PORT);
+        if (options_.flood > 0)
+            SendFlood(fd, to, requester);
         const auto received = Steady::now();
         for (SimReply& reply : HandleRequest(arrays_, datagram, requester, behaviour_, now)) {
             const auto at = received + std::chrono::milliseconds(options_.delayMs +
@@ -123,6 +125,20 @@ private:
             for (int k = 0; k < options_.duplicate; ++k)
                 due_.emplace(at, Pending{to, reply.datagram});
         }
+    }
+
+    // At once and in one go, as a broken or hostile device would: the wizard
+    // must read its way through all of it to the answers. One log line, not
+    // one per datagram, keeps the log of a long flood readable.
+    void SendFlood(int fd, const sockaddr_in& to, std::string_view requester) {
+        const std::vector<std::string> kinds = FloodDatagrams(requester);
+        int sent = 0;
+        for (int i = 0; i < options_.flood; ++i) {
+            const std::string& datagram = kinds[std::size_t(i) % kinds.size()];
+            sent += sendto(fd, datagram.data(), datagram.size(), 0,
+                           reinterpret_cast<const sockaddr*>(&to), sizeof to) >= 0;
+        }
+        Log("flood " + PeerText(to) + " " + std::to_string(sent));
     }
 
     void SendDue(int fd) {

@@ -68,6 +68,8 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
             options.silent = true;
         } else if (name == "--malformed") {
             options.malformed = true;
+        } else if (name == "--flood") {
+            ok = count(1, 1000000, options.flood);
         } else if (name == "--reply-to") {
             ok = value(options.replyTo);
             if (ok && (options.replyTo.empty() || options.replyTo.size() > kAddressFieldLength)) {

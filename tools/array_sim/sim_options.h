@@ -14,6 +14,7 @@ struct SimOptions {
     int duplicate = 1;
     bool silent = false;
     bool malformed = false;
+    int flood = 0; // hostile datagrams sent to the requester before every answer
     std::string replyTo;
     std::string logFile;
     std::string settingsFile;
@@ -33,6 +34,8 @@ inline constexpr const char* kSimUsage =
     "  --silent               answer nothing\n"
     "  --reply-to ADDR        put ADDR in the replies' address field\n"
     "  --malformed            precede every reply by malformed datagrams\n"
+    "  --flood N              send N hostile datagrams to the requester first on every\n"
+    "                         request (logged as one line)\n"
     "  --log FILE             append every datagram received and sent, in hex\n";
 
 // The options, or nothing with the reason in `error`.

@@ -101,3 +101,26 @@ std::vector<std::string> MalformedReplies(std::string_view address) {
     }
     return datagrams;
 }
+
+std::vector<std::string> FloodDatagrams(std::string_view address) {
+    std::vector<std::string> datagrams = MalformedReplies(address);
+    const std::string padded = BuildRequest(address, "", "").substr(0, kAddressFieldLength);
+    // 10.77.0.10 for 10.77.0.1: a comparison of the start alone would take it.
+    const std::string longer = std::string(address) + "0";
+    if (longer.size() <= kAddressFieldLength)
+        datagrams.push_back(BuildRequest(longer, "GETOK", "sys.hostname=flood-address"));
+    // What follows the NUL would be lost on the way back to the array.
+    std::string nulInPayload =
+        BuildRequest(address, "GETOK", "sys.hostname=flood-nul&nwk.ipaddr=10.77.1.99");
+    nulInPayload[nulInPayload.find('&')] = '\0';
+    datagrams.push_back(std::move(nulInPayload));
+    datagrams.push_back(BuildRequest(address, "getok", "sys.hostname=flood-lower"));
+    datagrams.push_back(BuildRequest(address, "GETSOME", "sys.hostname=flood-word"));
+    datagrams.push_back(padded + "GET");
+    datagrams.push_back(padded + "GETOK");
+    datagrams.push_back(BuildRequest(address, "GETOK", ""));
+    std::string overByOne = BuildRequest(address, "GETOK", "sys.hostname=flood-long&pad=");
+    overByOne.resize(kMessageBufferSize + 1, 'x');
+    datagrams.push_back(std::move(overByOne));
+    return datagrams;
+}

@@ -32,3 +32,12 @@ std::vector<SimReply> HandleRequest(std::vector<SimArray>& arrays, std::string_v
 // settings payload one byte too long, a datagram longer than the receive
 // buffer, binary junk, the address with leading zeros.
 std::vector<std::string> MalformedReplies(std::string_view address);
+
+// The hostile datagrams a flood cycles through, all sent to the wizard's port
+// at `address`: MalformedReplies and a wrong address that starts like the
+// right one, a NUL inside a "GETOK" payload, unknown and lower-case words,
+// headers cut short before or just after the word, and a datagram one byte
+// over the receive buffer. None may come to anything in the wizard; the
+// "GETOK"s among them carry host names starting with "flood" or the
+// MalformedReplies ones, so that a listed one shows.
+std::vector<std::string> FloodDatagrams(std::string_view address);
