@@ -40,14 +40,3 @@ void CAnsiLimitEdit::OnChange() {
     SendMessage(EM_SETSEL, LOWORD(m_acceptedSelection), HIWORD(m_acceptedSelection));
     ::MessageBeep(MB_OK);
 }
-
-std::wstring CComboBox::GetLBText(int index) const {
-    const int length = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, index));
-    if (length <= 0)
-        return {};
-    std::wstring text(length + 1, L'\0');
-    const int copied =
-        static_cast<int>(SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())));
-    text.resize(copied > 0 ? copied : 0);
-    return text;
-}

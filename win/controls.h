@@ -68,11 +68,4 @@ public:
     }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
-    // The first item after `startAfter`, wrapping round, whose text begins with
-    // `prefix`, ignoring case; CB_ERR when none does.
-    int FindString(int startAfter, const std::wstring& prefix) const {
-        return static_cast<int>(
-            SendMessage(CB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str())));
-    }
-    std::wstring GetLBText(int index) const;
 };

@@ -29,18 +29,6 @@ RECT CWnd::GetClientRect() const {
     return rect;
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT positionFlags) {
-    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, changed);
-    if (positionFlags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | positionFlags);
-    return TRUE;
-}
-
 void CWnd::CenterWindow(HWND over) {
     RECT self = {};
     ::GetWindowRect(m_hWnd, &self);

@@ -34,8 +34,6 @@ public:
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) {
         ::InvalidateRect(m_hWnd, rect, erase);
     }
-    // Changes style bits; with position flags, also lets the frame catch up.
-    BOOL ModifyStyle(DWORD remove, DWORD add, UINT positionFlags = 0);
     // Centres this window over `over`; with no (visible) window to centre over,
     // on the work area of the screen. Never leaves the work area.
     void CenterWindow(HWND over);
