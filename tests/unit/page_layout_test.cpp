@@ -6,10 +6,8 @@
 
 namespace {
 
-// Two screens: fonts measured at 96 and at 144 pixels per inch, in client
-// areas of the pages' size there. Expected rectangles were worked out by hand
-// from each page's formulas, so a truncation moved or a metric read as an
-// integer instead of a real shows as a pixel off.
+// Fonts measured at 96 and 144 pixels per inch in client areas of the pages' size
+// there. Rectangles worked out by hand: a truncation moved shows as a pixel off.
 struct Screen {
     double W, H;
     std::array<FontMeasure, kMeasuredFonts> fonts;
@@ -19,14 +17,12 @@ constexpr Screen kScreens[] = {
     {801, 479, {{{20, 46}, {13, 31}, {10, 24}, {9, 22}}}},
 };
 
-struct Case {
-    const RunTimeControl& control;
-    int n; // text length in code-page-936 bytes
-    std::array<PixelRect, 2> expected;
-};
-
 TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
-    const Case cases[] = {
+    const struct {
+        const RunTimeControl& control;
+        int n; // text length in code-page-936 bytes
+        std::array<std::array<int, 4>, 2> expected;
+    } cases[] = {
         {kSearchPageLayout[0], 6, {{{21, 6, 112, 40}, {32, 9, 172, 55}}}},
         {kSearchPageLayout[1], 16, {{{122, 15, 290, 36}, {184, 23, 427, 54}}}},
         {kSearchPageLayout[2], 0, {{{26, 47, 508, 123}, {40, 71, 761, 185}}}},
@@ -49,15 +45,12 @@ TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
         {kReviewPageLayout[17], 8, {{{389, 70, 466, 85}, {584, 105, 694, 127}}}},
         {kReviewPageLayout[24], 0, {{{389, 228, 496, 243}, {584, 343, 744, 365}}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         for (std::size_t screen = 0; screen < std::size(kScreens); ++screen) {
             const Screen& s = kScreens[screen];
-            const PixelRect got = Place(c.control, {s.W, s.H, static_cast<double>(c.n), s.fonts});
-            const PixelRect& want = c.expected[screen];
-            EXPECT_EQ(got, want) << "text " << c.control.textId << " on screen " << screen
-                                 << ": got " << got.left << "," << got.top << "," << got.right
-                                 << "," << got.bottom << " want " << want.left << "," << want.top
-                                 << "," << want.right << "," << want.bottom;
+            const PixelRect r = Place(c.control, {s.W, s.H, static_cast<double>(c.n), s.fonts});
+            EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}), c.expected[screen])
+                << "text " << c.control.textId << " on screen " << screen;
         }
     }
 }
