@@ -8,7 +8,9 @@
 
 class CColorControl : public CWnd, private CtlColorHandler {
 public:
-    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id);
+    // Virtual: the pages make every control through this base.
+    virtual BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent,
+                        UINT id);
 
     void SetTextColor(COLORREF colour);
     void SetBkColor(COLORREF colour);
@@ -35,7 +37,8 @@ public:
 class CColorButton : public CColorControl {
 public:
     CColorButton() : CColorControl(L"BUTTON") {}
-    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id);
+    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent,
+                UINT id) override;
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int state) { SendMessage(BM_SETCHECK, state); }
 };

@@ -6,13 +6,10 @@
 int ThrowInHandler();
 
 int wmain(int argc, wchar_t** argv) {
-    INITCOMMONCONTROLSEX controls = {};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC =
-        ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS;
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
+                                                           ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    // The child of the test that lets an exception reach a window procedure.
-    if (argc > 1 && wcscmp(argv[1], L"--throw-in-handler") == 0)
+    if (argc > 1 && wcscmp(argv[1], L"--throw-in-handler") == 0) // a child of dialog_test
         return ThrowInHandler();
     return guitest::RunAll();
 }

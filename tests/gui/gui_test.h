@@ -1,10 +1,6 @@
 #pragma once
-// A small test framework for programs that drive real windows, after the manner
-// of Wine's conformance tests: ok(condition, format, ...) prints what was
-// expected and what came instead, each GUI_TEST makes and destroys its own
-// windows, and the run ends with "N passed, N failed" and a non-zero exit code
-// on any failure. A program that picks its one case from the command line runs
-// it with RunTest and ends with Summary.
+// Tests that drive real windows, after Wine's conformance tests; each GUI_TEST
+// makes and destroys its own windows. A program of one chosen case uses RunTest.
 #include <windows.h>
 
 #include <functional>
@@ -24,26 +20,20 @@ void RunTest(const char* name, const std::function<void()>& run);
 int Summary(); // prints "N passed, N failed"; gives the exit code
 int RunAll();  // every GUI_TEST in turn, then the summary
 
-// Dispatches every waiting message, keyboard ones through the dialog manager
-// of the dialog they belong to, as the program's own loops do.
+// Dispatches every waiting message, keys through our dialog manager as the program does.
 void Pump();
-// Pumps for about `milliseconds`.
 void PumpFor(DWORD milliseconds);
 void PressKey(HWND target, UINT key); // posts a key press, then pumps
 void Click(HWND button);              // clicks as the mouse does, then pumps
-// Runs `steps` one per timer tick from inside whatever loop is pumping (a
-// modal loop the test itself starts, for instance).
-void ScheduleSteps(std::vector<std::function<void()>> steps);
 
-// Top-level windows of this thread that are dialogs of ours made from `templateId`.
+// Our dialog windows made from `templateId`.
 std::vector<HWND> DialogWindows(UINT templateId);
 
 struct MessageBoxSeen {
     HWND window;
     std::wstring caption, text;
 };
-// A shown message box of process `processId`: a visible dialog-class window
-// that is none of our dialogs.
+// A shown message box of process `processId`: a visible dialog that is none of ours.
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId = GetCurrentProcessId());
 // Presses the box's OK from outside its loop; the box closes once its loop runs.
 void CloseMessageBox(HWND box);

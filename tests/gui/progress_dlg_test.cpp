@@ -2,165 +2,62 @@
 #include "app/progress_dlg.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
-#include "win/text.h"
 
-namespace {
+#include <cstring>
 
-int BarPosition(const CProgressDlg& progress) {
-    return static_cast<int>(
-        SendDlgItemMessageW(progress.m_hWnd, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0));
-}
-
-// Counts the texts written into the percent control.
-int g_setTextCount = 0;
-WNDPROC g_staticProc = nullptr;
-LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTEXT)
-        ++g_setTextCount;
-    return CallWindowProcW(g_staticProc, hwnd, message, wParam, lParam);
-}
-
-} // namespace
-
-// Open disables the owner only if it was enabled, and closing (or the object's
-// end) enables it again only then.
-GUI_TEST(progress_disables_its_owner_until_closed) {
-    for (const bool viaDestructor : {false, true})
+// Enter does nothing, Esc only hides the window, its owner still disabled; the
+// window's end, however it comes, enables the owner only if Open disabled it.
+GUI_TEST(progress_keeps_its_owner_disabled_until_closed) {
+    for (const char* ending : {"close", "destructor", "owner gone"})
         for (const BOOL ownerEnabled : {TRUE, FALSE}) {
-            CDialog owner(IDD_CONFIRM);
+            CDialog owner(IDD_CONFIRM), next(IDD_CONFIRM);
             owner.Create();
+            owner.ShowWindow(SW_SHOW);
             owner.EnableWindow(ownerEnabled);
             {
                 CProgressDlg progress;
-                ok(progress.Open(owner.m_hWnd) && progress.IsWindowVisible() &&
-                       GetWindow(progress.m_hWnd, GW_OWNER) == owner.m_hWnd &&
+                progress.Open(owner.m_hWnd);
+                guitest::PressKey(progress.m_hWnd, VK_RETURN);
+                const bool shownAfterEnter = progress.IsWindowVisible();
+                guitest::PressKey(progress.m_hWnd, VK_ESCAPE);
+                ok(shownAfterEnter && progress.IsWindow() && !progress.IsWindowVisible() &&
                        !owner.IsWindowEnabled(),
-                   "expected the progress window shown and owned, its owner disabled");
-                if (!viaDestructor)
+                   "expected Enter to leave it shown, Esc to hide it, the owner disabled");
+                if (std::strcmp(ending, "owner gone") == 0) {
+                    owner.DestroyWindow(); // takes the progress window with it
+                    next.Create();
+                    next.EnableWindow(FALSE);
+                    progress.Open(next.m_hWnd);
+                }
+                if (std::strcmp(ending, "destructor") != 0)
                     progress.DestroyWindow();
             }
-            ok(owner.IsWindowEnabled() == ownerEnabled, "expected the owner %s again (%s)",
-               ownerEnabled ? "enabled" : "disabled", viaDestructor ? "destructor" : "close");
-            owner.DestroyWindow();
+            ok(owner.IsWindow() ? owner.IsWindowEnabled() == ownerEnabled : !next.IsWindowEnabled(),
+               "%s: expected the owner as it was found", ending);
         }
 }
 
-GUI_TEST(progress_enter_does_nothing_and_esc_only_hides) {
-    CDialog owner(IDD_CONFIRM);
-    owner.Create();
-    owner.ShowWindow(SW_SHOW);
-    CProgressDlg progress;
-    progress.Open(owner.m_hWnd);
-    const HWND target = GetFocus() != nullptr && IsChild(progress.m_hWnd, GetFocus())
-                            ? GetFocus()
-                            : progress.m_hWnd;
-    guitest::PressKey(target, VK_RETURN);
-    ok(progress.IsWindow() && progress.IsWindowVisible(),
-       "expected Enter to leave the window shown");
-
-    guitest::PressKey(target, VK_ESCAPE);
-    ok(progress.IsWindow(), "expected Esc to keep the window in existence");
-    ok(!progress.IsWindowVisible(), "expected Esc to hide the window");
-    ok(!owner.IsWindowEnabled(), "expected the owner still disabled after Esc");
-
-    // The exchange goes on: a hidden window still steps.
-    progress.Step();
-    ok(BarPosition(progress) == 10, "expected the hidden bar to step to 10, got %d",
-       BarPosition(progress));
-    progress.DestroyWindow();
-    ok(owner.IsWindowEnabled(), "expected closing to enable the owner");
-    owner.DestroyWindow();
-}
-
-// The percentage of a position, as the bar shows it (110 is 10%), written
-// only when its text changes; steps wrap like the bar.
-GUI_TEST(progress_percent_of_positions_and_steps) {
-    CProgressDlg progress;
-    progress.Open(nullptr);
-    const HWND percent = progress.GetDlgItem(IDC_PROGRESS_PERCENT);
-    g_staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
-    const struct {
-        int position;
-        const wchar_t* text;
-        int writes;
-    } cases[] = {{40, L"40%", 1},  {40, L"40%", 1}, {140, L"40%", 1}, {100, L"100%", 2},
-                 {110, L"10%", 3}, {0, L"0%", 4},   {200, L"0%", 4},  {160, L"60%", 5}};
-    g_setTextCount = 0;
-    for (const auto& c : cases) {
-        progress.SetPercent(c.position);
-        ok(guitest::WindowText(percent) == c.text && g_setTextCount == c.writes,
-           "position %d: expected \"%s\" after %d writes, got \"%s\" after %d", c.position,
-           guitest::Narrow(c.text).c_str(), c.writes,
-           guitest::Narrow(guitest::WindowText(percent)).c_str(), g_setTextCount);
-    }
-    // The bar, untouched by the texts, wraps past 100 in sixteen steps of 10.
-    for (int tick = 1; tick <= 16; ++tick)
-        progress.Step();
-    ok(guitest::WindowText(percent) == L"60%" && BarPosition(progress) == 60,
-       "expected 60%% after the steps, got \"%s\" at %d",
-       guitest::Narrow(guitest::WindowText(percent)).c_str(), BarPosition(progress));
-    progress.DestroyWindow();
-}
-
-namespace {
-CProgressDlg* g_closedByReply = nullptr;
-void CALLBACK CloseProgress(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    g_closedByReply->DestroyWindow();
-}
-} // namespace
-
-GUI_TEST(progress_step_stops_when_the_pump_closed_the_window) {
-    CDialog owner(IDD_CONFIRM);
-    owner.Create();
-    CProgressDlg progress;
-    progress.Open(owner.m_hWnd);
-    g_closedByReply = &progress;
-    // A handler run by the pump closes the window, as an ending reply does.
-    SetTimer(nullptr, 0, 1, CloseProgress);
-    Sleep(20);
-    progress.Step();
-    ok(!progress.IsWindow(), "expected the pump to have run the closing handler");
-    ok(owner.IsWindowEnabled(), "expected the owner enabled by the close");
-    progress.Step(); // closed: only pumps
-    owner.DestroyWindow();
-}
-
-GUI_TEST(progress_gone_with_its_owner_forgets_it_disabled_it) {
-    CProgressDlg progress;
-    {
-        CDialog first(IDD_CONFIRM);
-        first.Create();
-        progress.Open(first.m_hWnd);
-        first.DestroyWindow(); // takes the owned progress window with it
-    }
-    ok(!progress.IsWindow(), "expected the progress window gone with its owner");
-    CDialog second(IDD_CONFIRM);
-    second.Create();
-    second.EnableWindow(FALSE);
-    progress.Open(second.m_hWnd);
-    progress.DestroyWindow();
-    ok(!second.IsWindowEnabled(), "expected an owner this Open did not disable left disabled");
-    second.DestroyWindow();
-}
-
-// Esc pressed on another open page while an exchange ticks reaches that page's
-// dialog manager, as in any other loop; a quit request stays for the loop
-// that owns the program.
-GUI_TEST(progress_pump_hands_a_page_its_keys_and_keeps_a_quit_request) {
+// The percentage follows the bar (100 stays 100%, 110 shows 10%). Esc pressed
+// on another open page while an exchange ticks reaches that page's dialog
+// manager; a quit request stays for the loop that owns the program.
+GUI_TEST(progress_ticks_hand_a_page_its_keys_and_keep_a_quit_request) {
     CDialog page(IDD_CONFIRM);
     page.Create();
     page.ShowWindow(SW_SHOW);
     CProgressDlg progress;
     progress.Open(nullptr);
+    std::wstring texts;
+    for (int tick = 1; tick <= 11; ++tick) {
+        progress.Step();
+        texts += guitest::WindowText(progress.GetDlgItem(IDC_PROGRESS_PERCENT)) + L" ";
+    }
+    ok(texts == L"10% 20% 30% 40% 50% 60% 70% 80% 90% 100% 10% ", "percent texts \"%s\"",
+       guitest::Narrow(texts).c_str());
     PostMessageW(page.GetDlgItem(IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
     PostQuitMessage(3);
-    progress.PumpMessages();
-    ok(!page.IsWindowVisible(), "expected Esc to hide the page during the pump");
-    MSG message;
-    ok(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 3,
-       "expected WM_QUIT(3) still queued after the pump");
-    progress.DestroyWindow();
-    page.DestroyWindow();
+    progress.Step();
+    MSG quit;
+    ok(!page.IsWindowVisible() && PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) &&
+           quit.wParam == 3,
+       "expected Esc to hide the page during the tick, WM_QUIT(3) still queued");
 }

@@ -1,8 +1,9 @@
 #include "tests/gui/user_script.h"
 
-#include "tests/gui/gui_test.h"
-
+#include <chrono>
 #include <cstddef>
+
+#include "tests/gui/gui_test.h" // after <chrono>, which has members named ok
 
 namespace guitest {
 namespace {
@@ -13,14 +14,12 @@ double g_stepSince = 0;
 bool g_inStep = false;
 UINT_PTR g_timer = 0;
 HWND g_reportedBox = nullptr;
-constexpr double kStepTimeoutMs = 15000;
 
 void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
     if (g_inStep)
         return;
     if (g_next >= g_steps.size()) {
-        // Every expected box has been seen: another one is a fault, and would
-        // hold the window open for good.
+        // Another box is a fault, and would hold the window open for good.
         if (const auto box = FindMessageBox(); box && box->window != g_reportedBox) {
             g_reportedBox = box->window;
             ok(false, "unexpected message box \"%s\" / \"%s\"", Narrow(box->caption).c_str(),
@@ -35,7 +34,7 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
         step.act();
         ++g_next;
         g_stepSince = NowMs();
-    } else if (NowMs() - g_stepSince > kStepTimeoutMs) {
+    } else if (NowMs() - g_stepSince > 15000) {
         ok(false, "timed out waiting: %s", step.what.c_str());
         ExitProcess(Summary());
     }
@@ -45,14 +44,9 @@ void CALLBACK RunSteps(HWND, UINT, UINT_PTR, DWORD) {
 } // namespace
 
 double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER value;
-        QueryPerformanceFrequency(&value);
-        return static_cast<double>(value.QuadPart);
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / frequency;
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void StartScript(std::vector<Step> steps) {
@@ -71,11 +65,10 @@ Step ExpectBox(std::string caption, std::string text, std::function<void()> then
     return {text, [] { return FindMessageBox().has_value(); },
             [=] {
                 const MessageBoxSeen box = *FindMessageBox();
-                const std::string seenCaption = Narrow(box.caption);
-                const std::string seenText = Narrow(box.text);
-                ok(seenCaption == caption && seenText == text,
+                const std::string seen[] = {Narrow(box.caption), Narrow(box.text)};
+                ok(seen[0] == caption && seen[1] == text,
                    "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption.c_str(),
-                   text.c_str(), seenCaption.c_str(), seenText.c_str());
+                   text.c_str(), seen[0].c_str(), seen[1].c_str());
                 if (then)
                     then();
                 CloseMessageBox(box.window);

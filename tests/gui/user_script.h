@@ -1,9 +1,8 @@
 #pragma once
-// The user's part of a test as a script: each step waits for its condition,
-// then acts. Steps run from a thread timer, so they run in whichever loop is
-// pumping (a modal window's, the progress step's, a message box's). A step
-// that waits longer than 15 s fails the run, which then ends with the summary;
-// once every step has run, any further message box is a failure and is closed.
+// The user's part of a test: each step waits for its condition, then acts, from
+// a thread timer, so in whichever loop is pumping (a modal window's, a message
+// box's). A step that waits over 15 s ends the run with the summary; once every
+// step has run, any further message box is a failure and is closed.
 #include <functional>
 #include <string>
 #include <vector>
