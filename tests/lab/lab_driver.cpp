@@ -1,0 +1,57 @@
+#include "tests/lab/lab_driver.h"
+
+#include "messaging/message.h"
+
+#include <commctrl.h>
+
+namespace lab {
+
+unsigned g_ticks = 0;
+static HWND (*g_watched)() = nullptr;
+
+static LRESULT CALLBACK CountTicks(int code, WPARAM removal, LPARAM message) {
+    const MSG* msg = reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_TIMER &&
+        msg->wParam == IDT_EXCHANGE && g_watched && msg->hwnd && msg->hwnd == g_watched())
+        ++g_ticks;
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
+HWND Shown(UINT templateId) {
+    for (HWND window : guitest::DialogWindows(templateId))
+        if (IsWindowVisible(window) && IsWindowEnabled(window))
+            return window;
+    return nullptr;
+}
+
+void Press(HWND window, int id) {
+    PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+
+std::string Rows(HWND page, int first, int count) {
+    // Made before the template's controls: the labels, and the group box without an id.
+    std::string rows;
+    int row = 0;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1) &&
+            row++ >= first && row <= first + count)
+            rows.append(row > first + 1 ? "|" : "")
+                .append(guitest::Narrow(guitest::WindowText(child)));
+    return rows;
+}
+
+int RunLab(const std::string& name, HWND (*watched)(), const std::function<void()>& run) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
+                                                       ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    WSADATA data;
+    ok(WSAStartup(MAKEWORD(2, 2), &data) == 0, "Winsock starts");
+    g_watched = watched;
+    const HHOOK counting =
+        SetWindowsHookExW(WH_GETMESSAGE, CountTicks, nullptr, GetCurrentThreadId());
+    guitest::RunTest(name.c_str(), run);
+    UnhookWindowsHookEx(counting);
+    return guitest::Summary();
+}
+
+} // namespace lab
