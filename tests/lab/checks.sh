@@ -9,3 +9,11 @@ same() { # description, expected, actual
 }
 
 hex() { od -An -v -tx1 | tr -d ' \n'; }
+
+# A request as the wizard lays it out, written out independently of the code:
+# length and bytes, as the simulator logs a datagram it received.
+request() { # address, command, payload
+  local LC_ALL=C text
+  printf -v text '%-15s%-10s%s' "$1" "$2" "$3"
+  printf '%s %s' "${#text}" "$(printf '%s' "$text" | hex)"
+}

@@ -20,14 +20,6 @@ run() {
   same "the driver's checks pass" 0 $?
 }
 
-# A request as the wizard lays it out, written out independently of the code:
-# length and bytes, as the simulator logs a datagram it received.
-request() { # address, command, payload
-  local LC_ALL=C text
-  printf -v text '%-15s%-10s%s' "$1" "$2" "$3"
-  printf '%s %s' "${#text}" "$(printf '%s' "$text" | hex)"
-}
-
 # The requests received (with the command field WORD, in hex) must be these.
 expect_requests() { # description, WORD or "", then the expected lines
   same "$1" "$(printf '%s\n' "${@:3}")" \

@@ -16,12 +16,6 @@ trap 'rm -rf "$work"' EXIT
 log=$work/sim.log
 . "$root/tests/lab/checks.sh"
 
-request() {
-  local text
-  text=$(printf '%-15s%-10s%s' "$1" "$2" "$3"; echo .)
-  text=${text%.}
-  printf '%s %s' "${#text}" "$(printf '%s' "$text" | hex)"
-}
 probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
 # Runs the driver in the lab: simulator arguments, then the driver's. When the
