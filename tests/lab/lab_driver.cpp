@@ -28,6 +28,16 @@ void Press(HWND window, int id) {
     PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
 }
 
+std::vector<std::wstring> Lines(HWND page) {
+    const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
+    std::vector<std::wstring> lines(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].resize(SendMessageW(list, LB_GETTEXTLEN, i, 0));
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lines[i].data()));
+    }
+    return lines;
+}
+
 std::string Rows(HWND page, int first, int count) {
     // Made before the template's controls: the labels, and the group box without an id.
     std::string rows;
@@ -38,6 +48,15 @@ std::string Rows(HWND page, int first, int count) {
             rows.append(row > first + 1 ? "|" : "")
                 .append(guitest::Narrow(guitest::WindowText(child)));
     return rows;
+}
+
+SOCKET HoldClientPort() {
+    const SOCKET holder = socket(AF_INET, SOCK_DGRAM, 0);
+    const sockaddr_in local{AF_INET, htons(CLIENT_PORT), {}, {}};
+    if (bind(holder, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0)
+        return holder;
+    closesocket(holder);
+    return INVALID_SOCKET;
 }
 
 int RunLab(const std::string& name, HWND (*watched)(), const std::function<void()>& run) {

@@ -19,8 +19,13 @@ namespace lab {
 
 HWND Shown(UINT templateId);     // the visible, enabled window made from it, or null
 void Press(HWND window, int id); // clicks a button once the loop pumps
+// The lines of the page's device list.
+std::vector<std::wstring> Lines(HWND page);
 // The texts of rows first.. first+count-1 of a page's layout table, '|' between.
 std::string Rows(HWND page, int first, int count);
+
+// A socket on the port replies come to; INVALID_SOCKET while another holds it.
+SOCKET HoldClientPort();
 
 // Ticks of the exchange timer that RunLab's watched window has taken from the
 // queue; set it to 0 to count afresh.

@@ -115,9 +115,8 @@ private:
 void CaseUnanswered() {
     RunUnanswered("10.77.1.1", false);
     RunUnanswered("10.77.1.9", false);
-    const SOCKET held = socket(AF_INET, SOCK_DGRAM, 0);
-    const sockaddr_in local{AF_INET, htons(CLIENT_PORT), {}, {}};
-    ok(bind(held, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0, "port held");
+    const SOCKET held = lab::HoldClientPort();
+    ok(held != INVALID_SOCKET, "port held");
     RunUnanswered("10.77.1.1", true);
 
     ShortWait window;

@@ -58,12 +58,6 @@ Step On(
             }};
 }
 
-std::wstring Line(HWND list, int line) {
-    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, line, 0), L'\0');
-    SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
-    return text;
-}
-
 // Step 1 once its search has ended: the lab's three arrays, one of them perhaps
 // renamed by the road, and nothing a hostile datagram named. Line `line` is
 // clicked, which the list box tells its page; then OK, if `next`.
@@ -72,13 +66,13 @@ Step SearchEnded(int line, bool next = true, const char* shot = nullptr) {
             [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
             [=] {
                 const HWND page = Shown(IDD_SEARCH_PAGE), list = GetDlgItem(page, IDC_DEVICE_LIST);
-                const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
+                const std::vector<std::wstring> lines = lab::Lines(page);
                 const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media",
                                                      L"nas-road"};
                 std::wstring names;
-                for (int at = 0; at < count; ++at)
-                    names += (ours.contains(Line(list, at)) ? L"" : L"!") + Line(list, at) + L" ";
-                ok(count == 3 && names.find(L'!') == std::wstring::npos,
+                for (const std::wstring& at : lines)
+                    names += (ours.contains(at) ? L"" : L"!") + at + L" ";
+                ok(lines.size() == 3 && names.find(L'!') == std::wstring::npos,
                    "the lab's 3 arrays listed, nothing else (got %s)", Narrow(names).c_str());
                 Shot(shot, page);
                 SendMessageW(list, LB_SETCURSEL, line, 0);
@@ -167,21 +161,21 @@ std::vector<Step> Road(const std::string& road) {
                                               IsWindowEnabled(GetDlgItem(page, IDC_REVIEW_BACK)),
                                           "after Cancel step 4 is usable, Save and Back enabled");
                                    })});
-    steps.insert(
-        steps.end(),
-        {On(IDD_CONFIRM, IDOK, "confirm"),
-         guitest::ExpectBox("Status", "Configurations have saved successfully!",
-                            [] { Shot("saved", guitest::FindMessageBox()->window); }),
-         {"the page gone", [] { return !g_reviewPage.IsWindow(); },
-          [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
-         SearchEnded(line, false),
-         On(IDD_SEARCH_PAGE, 0, nullptr, [=](HWND page) {
-             const std::string address = dhcp ? "10.77.1.1 (DHCP)" : "10.77.1.42 (Fixed)";
-             const std::string shown = lab::Rows(page, kSearchFirstField + 1, 1);
-             ok(Line(GetDlgItem(page, IDC_DEVICE_LIST), line) == L"nas-road" && shown == address,
-                "line %d lists nas-road at %s (got %s)", line, address.c_str(), shown.c_str());
-             lab::Press(GetMainWnd()->m_hWnd, IDCANCEL);
-         })});
+    steps.insert(steps.end(),
+                 {On(IDD_CONFIRM, IDOK, "confirm"),
+                  guitest::ExpectBox("Status", "Configurations have saved successfully!",
+                                     [] { Shot("saved", guitest::FindMessageBox()->window); }),
+                  {"the page gone", [] { return !g_reviewPage.IsWindow(); },
+                   [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
+                  SearchEnded(line, false),
+                  On(IDD_SEARCH_PAGE, 0, nullptr, [=](HWND page) {
+                      const std::string address = dhcp ? "10.77.1.1 (DHCP)" : "10.77.1.42 (Fixed)";
+                      const std::string shown = lab::Rows(page, kSearchFirstField + 1, 1);
+                      ok(lab::Lines(page).at(line) == L"nas-road" && shown == address,
+                         "line %d lists nas-road at %s (got %s)", line, address.c_str(),
+                         shown.c_str());
+                      lab::Press(GetMainWnd()->m_hWnd, IDCANCEL);
+                  })});
     return steps;
 }
 

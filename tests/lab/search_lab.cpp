@@ -1,84 +1,40 @@
-// Step 1 end to end: the wizard's windows on real Winsock under Wine against
-// the lab's simulated arrays, run by search_lab_test.sh; one case per run:
-//   list FILE FLAG  the arrays of FILE (a settings string a line, expected texts
-//                   in keys expect.*): list, fields, web address, five searches
-//                   timed; passwords, step 2, then a search nobody answers (the
-//                   script stops the arrays once FLAG is asked for)
-//   shared | nobody | twice       see the cases below
-//   burst N [BYTES] N arrays answer at once; BYTES: the receive buffer asked for
-#include "app/app_objects.h"
+// Step 1 end to end against the lab's arrays; search_lab_test.sh runs one case:
+//   list FILE FLAG  the arrays of FILE (settings a line, expected texts in expect.*): five
+//                   timed searches, passwords, step 2, a search once the arrays stop (at FLAG)
+//   shared | nobody | twice | burst N [BYTES] (BYTES: the receive buffer asked for)
 #include "app/page_frame.h"
 #include "app/page_moves.h"
 #include "app/welcome_dlg.h"
-#include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "messaging/winsock_io.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
-#include "res/resource.h"
-#include "tests/gui/gui_test.h"
-#include "tests/gui/user_script.h"
-#include "win/text.h"
-
-#include <commctrl.h>
+#include "tests/lab/lab_driver.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
-using guitest::FindMessageBox;
-using guitest::NowMs;
-using guitest::Step;
-using win::WideFromAnsi;
+using guitest::FindMessageBox, guitest::Step;
+using lab::Lines, lab::Press, win::WideFromAnsi;
 
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
-CWelcomeDlg* g_welcome = nullptr;
-unsigned g_ticks = 0; // exchange ticks the step-1 windows took
+HWND g_first = nullptr;             // twice: the step-1 window step 2 made
+double g_pressedAt = 0;             // when "开始" was last pressed
 
 const auto Step1 = [] { return g_searchPage.m_hWnd; };
 const auto ProgressOpen = [] { return g_searchProgress.IsWindow(); };
-const auto Shown = [](HWND window) { return IsWindow(window) && IsWindowVisible(window); };
+const auto PasswordOpen = [] { return !guitest::DialogWindows(IDD_PASSWORD).empty(); };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
 LRESULT ToList(HWND page, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(GetDlgItem(page, IDC_DEVICE_LIST), message, wParam, lParam);
 }
-std::vector<std::wstring> Lines(HWND page) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < ToList(page, LB_GETCOUNT); ++i) {
-        lines.emplace_back(ToList(page, LB_GETTEXTLEN, i), L'\0');
-        ToList(page, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lines.back().data()));
-    }
-    return lines;
-}
-// The controls the page made at run time, in the order it made them.
-std::vector<HWND> RunTimeControls(HWND page) {
-    std::vector<HWND> controls;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (LOWORD(GetDlgCtrlID(child)) == 0xFFFF)
-            controls.push_back(child);
-    return controls;
-}
-std::vector<std::wstring> Fields(HWND page) {
-    std::vector<std::wstring> fields;
-    const std::vector<HWND> controls = RunTimeControls(page);
-    for (std::size_t row = kSearchFirstField; row < controls.size(); ++row)
-        fields.push_back(guitest::WindowText(controls[row]));
-    return fields;
-}
+const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
 // Neither searching nor held by anything: its list is final.
 bool Idle(HWND page) {
-    return Shown(page) && !ProgressOpen() && IsWindowEnabled(page) &&
+    return IsWindowVisible(page) && !ProgressOpen() && IsWindowEnabled(page) &&
            Enabled(page, IDC_SEARCH_AGAIN) && !FindMessageBox();
-}
-// Posted, as a click arrives: a modal window must not run inside a step.
-void Press(HWND window, int id) {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 // A mouse click on line `index`, a double click when `twice`.
 void ClickLine(HWND page, int index, bool twice = false) {
@@ -86,70 +42,54 @@ void ClickLine(HWND page, int index, bool twice = false) {
     RECT item{};
     ToList(page, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    for (UINT down : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
-        ToList(page, down, MK_LBUTTON, at);
+    for (int click = 0; click <= twice; ++click) {
+        ToList(page, click ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
         ToList(page, WM_LBUTTONUP, 0, at);
-        if (!twice)
-            break;
     }
 }
-HWND PasswordWindow() {
-    for (HWND window : guitest::DialogWindows(IDD_PASSWORD))
-        if (Shown(window))
-            return window;
-    return nullptr;
-}
-
-// The welcome window's modal loop runs the script.
 void RunWizard(std::vector<Step> steps) {
     CWelcomeDlg welcome;
-    g_welcome = &welcome;
     SetMainWnd(&welcome);
     steps.push_back(
-        {"the end", [] { return !FindMessageBox(); }, [] { g_welcome->EndDialog(IDCANCEL); }});
+        {"the end", [] { return !FindMessageBox(); }, [&] { welcome.EndDialog(IDCANCEL); }});
     guitest::StartScript(std::move(steps));
     welcome.DoModal();
     guitest::EndScript();
     SetMainWnd(nullptr);
     ok(!g_searchPage.IsWindow() && !ProgressOpen(), "the pages went with the welcome window");
 }
-Step WhenIdle(std::function<HWND()> page, std::function<void()> act) {
-    return {"a step-1 window idle", [page] { return Idle(page()); }, std::move(act)};
+Step WhenIdle(std::function<void()> act) {
+    return {"step 1 idle", [] { return Idle(Step1()); }, std::move(act)};
 }
-Step PressStart(double* at = nullptr) {
-    return {"the welcome window", [] { return g_welcome->IsWindow() && !g_searchPage.IsWindow(); },
-            [at] {
-                if (at)
-                    *at = NowMs();
-                Press(g_welcome->m_hWnd, IDC_START);
+Step PressStart() {
+    return {"开始", [] { return lab::Shown(IDD_WELCOME) && !g_searchPage.IsWindow(); },
+            [] {
+                g_pressedAt = guitest::NowMs();
+                Press(GetMainWnd()->m_hWnd, IDC_START);
             }};
 }
 // Types `password` and presses "确定"; an empty one cancels.
 Step InPasswordWindow(const std::string& password) {
-    return {"the password window", [] { return PasswordWindow() && !FindMessageBox(); },
+    return {"the password window", [] { return lab::Shown(IDD_PASSWORD) && !FindMessageBox(); },
             [password] {
-                for (const wchar_t character : WideFromAnsi(password))
-                    SendMessageW(GetDlgItem(PasswordWindow(), IDC_PASSWORD), WM_CHAR, character, 1);
-                Press(PasswordWindow(), password.empty() ? IDCANCEL : IDOK);
+                SetDlgItemTextW(lab::Shown(IDD_PASSWORD), IDC_PASSWORD,
+                                WideFromAnsi(password).c_str());
+                Press(lab::Shown(IDD_PASSWORD), password.empty() ? IDCANCEL : IDOK);
             }};
-}
-
-LRESULT CALLBACK CountTicks(int code, WPARAM removal, LPARAM message) {
-    const MSG* msg = reinterpret_cast<const MSG*>(message);
-    g_ticks += code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_TIMER &&
-               msg->wParam == IDT_EXCHANGE;
-    return CallNextHookEx(nullptr, code, removal, message);
 }
 
 // Each run-time control placed, lettered, in its font and coloured by its row.
 void CheckWiring(HWND page) {
-    const std::vector<HWND> controls = RunTimeControls(page);
+    std::vector<HWND> controls; // in the order the page made them
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
+            controls.push_back(child);
     ok(controls.size() == kSearchPageLayout.size(), "16 run-time controls");
     RECT client{};
     GetClientRect(page, &client);
     HDC dc = CreateCompatibleDC(nullptr);
     const LONG dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    const int tenths[kMeasuredFonts] = {220, 150, 110, 100}; // bold E, F: 20, 17 pixels
+    const int tenths[] = {220, 150, 110, 100}, pixels[] = {20, 17}; // A-D; bold E, F
     for (std::size_t i = 0; i < controls.size() && i < kSearchPageLayout.size(); ++i) {
         const RunTimeControl& row = kSearchPageLayout[i];
         const std::wstring text = guitest::WindowText(controls[i]);
@@ -166,9 +106,8 @@ void CheckWiring(HWND page) {
         SendMessageW(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(controls[i]));
         ok(got == want && (row.textId == 0 || text == win::LoadResourceString(row.textId)) &&
-               font.lfHeight == (row.font < kMeasuredFonts ? -(dpi * tenths[row.font] / 720)
-                                 : row.font == kFontE      ? 20
-                                                           : 17) &&
+               font.lfHeight == (row.font < kFontE ? -(dpi * tenths[row.font] / 720)
+                                                   : pixels[row.font - kFontE]) &&
                (font.lfWeight == FW_BOLD) == (row.font >= kFontE) &&
                std::wstring(font.lfFaceName) == (row.font == kFontF ? L"Arial" : kPageFace) &&
                GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,
@@ -179,34 +118,30 @@ void CheckWiring(HWND page) {
     DeleteDC(dc);
 }
 
-// Line `index` selected: its reply shown whole and made the settings.
-void CheckShows(int index, const std::string& settings) {
-    std::vector<std::wstring> want;
-    for (const char* key :
-         {"sys.hostname", "expect.ip", "nwk.netmask", "sys.gateway", "sys.dns", "nwk.mac"})
-        want.push_back(WideFromAnsi(GetSetting(settings, key)));
-    const DeviceRecord* record = g_deviceList.At(index);
-    ok(ToList(Step1(), LB_GETCURSEL) == index && Fields(Step1()) == want &&
-           g_reportedSettings == settings && g_workingSettings == settings && record &&
-           g_clockReadAt == record->receivedAt,
-       "line %d selected: shown whole, both settings, the clock read at its reply", index);
-}
-
 void CheckList(const std::vector<std::string>& arrays) {
     CheckWiring(Step1());
-    std::vector<std::wstring> names;
-    for (const std::string& settings : arrays)
-        names.push_back(WideFromAnsi(GetSetting(settings, "expect.name")));
-    ok(Lines(Step1()) == names && Enabled(Step1(), IDOK), "the arrays in arrival order; 确定 on");
-    CheckShows(0, arrays[0]);
-    for (int line = static_cast<int>(arrays.size()) - 1; line >= 0; --line) {
-        ClickLine(Step1(), line);
-        CheckShows(line, arrays[line]);
+    // Line 0 as the search left it, then each clicked from the last up: in arrival
+    // order, its reply shown whole and made the settings; a double click opens its address.
+    const int count = static_cast<int>(arrays.size());
+    for (int click = 0; click <= count; ++click) {
+        const int line = (count - click) % count;
+        if (click > 0)
+            ClickLine(Step1(), line);
+        std::string want; // '|' before each field
+        for (const char* key :
+             {"sys.hostname", "expect.ip", "nwk.netmask", "sys.gateway", "sys.dns", "nwk.mac"})
+            want.append("|").append(guitest::Narrow(WideFromAnsi(GetSetting(arrays[line], key))));
+        const DeviceRecord* record = g_deviceList.At(line);
+        ok(Lines(Step1()).at(line) == WideFromAnsi(GetSetting(arrays[line], "expect.name")) &&
+               Enabled(Step1(), IDOK) && ToList(Step1(), LB_GETCURSEL) == line &&
+               Fields() == want.substr(1) && g_reportedSettings == arrays[line] &&
+               g_workingSettings == arrays[line] && record && g_clockReadAt == record->receivedAt,
+           "line %d: named, selected, shown whole, the settings, clock at its reply", line);
         g_opened.clear();
         ClickLine(Step1(), line, true);
-        const std::wstring address =
-            L"http://" + WideFromAnsi(GetSetting(arrays[line], "nwk.ipaddr"));
-        ok(g_opened == std::vector{address}, "a double click on line %d opens its address", line);
+        ok(g_opened ==
+               std::vector{L"http://" + WideFromAnsi(GetSetting(arrays[line], "nwk.ipaddr"))},
+           "a double click on line %d opens its address", line);
     }
 }
 
@@ -216,75 +151,66 @@ void CaseList(const std::string& path, const std::string& flag) {
     for (std::string line; std::getline(in, line);)
         arrays.push_back(line);
     std::vector<double> times;
-    double pressedAt = 0;
     std::vector<Step> steps;
     for (int run = 0; run < 5; ++run) {
-        steps.push_back(PressStart(&pressedAt));
-        steps.push_back(WhenIdle(Step1, [&, run] {
-            times.push_back(NowMs() - pressedAt);
+        steps.push_back(PressStart());
+        steps.push_back(WhenIdle([&, run] {
+            times.push_back(guitest::NowMs() - g_pressedAt);
             ok(Lines(Step1()).size() == arrays.size(), "search %d lists every array", run);
             if (run == 0)
                 CheckList(arrays);
-            if (run < 4)
-                return Press(Step1(), IDC_SEARCH_EXIT);
-            ClickLine(Step1(), 1);
-            Press(Step1(), IDOK);
+            if (run == 4) {
+                ClickLine(Step1(), 1);
+                return Press(Step1(), IDOK);
+            }
+            SendMessageW(Step1(), WM_COMMAND, MAKEWPARAM(IDC_SEARCH_EXIT, BN_CLICKED), 0);
+            ok(!g_searchPage.IsWindow() && g_deviceList.size() == 0 && lab::Shown(IDD_WELCOME),
+               "\"退出\" empties the device list, the welcome stays");
         }));
-        if (run == 0)
-            steps.push_back({"退出", [] { return !g_searchPage.IsWindow(); },
-                             [] {
-                                 ok(g_deviceList.size() == 0 && Shown(g_welcome->m_hWnd) &&
-                                        IsWindowEnabled(g_welcome->m_hWnd),
-                                    "\"退出\" empties the device list, the welcome stays");
-                             }});
     }
-    const std::size_t count = arrays.size();
-    std::vector<std::wstring> fields;
-    const std::vector<Step> moves = {
-        InPasswordWindow("wrong"),
-        guitest::ExpectBox("Error", "Wrong password!"),
-        InPasswordWindow(""),
-        WhenIdle(Step1,
-                 [count] {
-                     ok(!g_networkPage.IsWindow() && ToList(Step1(), LB_GETCURSEL) == 1 &&
-                            g_deviceList.size() == count,
-                        "a refused password stays on step 1, line 1 and the device list kept");
-                     Press(Step1(), IDOK);
-                 }),
-        InPasswordWindow("admin"),
-        {"step 2", [] { return Shown(g_networkPage.m_hWnd); },
-         [] {
-             ok(!g_searchPage.IsWindow() && g_deviceList.size() == 0,
-                "step 1 destroyed, the device list emptied");
-             Press(g_welcome->m_hWnd, IDC_START);
-         }},
-        WhenIdle(Step1, [] { Press(Step1(), IDOK); }),
-        InPasswordWindow("admin"),
-        {"step 2 shown again", [] { return !PasswordWindow() && !FindMessageBox(); },
-         [count] {
-             ok(Shown(g_networkPage.m_hWnd) && Shown(Step1()) && g_deviceList.size() == count,
-                "with step 2 open, both pages and the device list stay");
-             std::printf("search_lab: stop the arrays\n");
-             std::fflush(stdout);
-         }},
-        {"the arrays stopped",
-         [flag] { return GetFileAttributesA(("Z:" + flag).c_str()) != INVALID_FILE_ATTRIBUTES; },
-         [&] {
-             fields = Fields(Step1());
-             g_ticks = 0;
-             Press(Step1(), IDC_SEARCH_AGAIN);
-         }},
-        WhenIdle(Step1,
-                 [&] {
-                     ok(g_ticks == 16 && Lines(Step1()).empty() && g_deviceList.size() == 0 &&
-                            !Enabled(Step1(), IDOK),
-                        "no answer: empty list, 确定 off, 再次搜索 on after tick 16 (%u)", g_ticks);
-                     ok(Fields(Step1()) == fields && !fields[0].empty() &&
-                            g_reportedSettings == arrays[0] && g_workingSettings == arrays[0],
-                        "the fields and settings still hold line 0");
-                 }),
-    };
-    steps.insert(steps.end(), moves.begin(), moves.end());
+    std::string fields;
+    steps.insert(
+        steps.end(),
+        {InPasswordWindow("wrong"),
+         guitest::ExpectBox("Error", "Wrong password!"),
+         InPasswordWindow(""),
+         WhenIdle([&] {
+             ok(!g_networkPage.IsWindow() && ToList(Step1(), LB_GETCURSEL) == 1 &&
+                    g_deviceList.size() == arrays.size(),
+                "a refused password stays on step 1, line 1 and the device list kept");
+             Press(Step1(), IDOK);
+         }),
+         InPasswordWindow("admin"),
+         {"step 2", [] { return lab::Shown(IDD_NETWORK_PAGE) != nullptr; },
+          [] {
+              ok(!g_searchPage.IsWindow() && g_deviceList.size() == 0,
+                 "step 1 destroyed, the device list emptied");
+              Press(GetMainWnd()->m_hWnd, IDC_START);
+          }},
+         WhenIdle([] { Press(Step1(), IDOK); }),
+         InPasswordWindow("admin"),
+         {"step 2 shown again", [] { return !PasswordOpen() && !FindMessageBox(); },
+          [&] {
+              ok(IsWindowVisible(g_networkPage.m_hWnd) && IsWindowVisible(Step1()) &&
+                     g_deviceList.size() == arrays.size(),
+                 "with step 2 open, both pages and the device list stay");
+              std::printf("search_lab: stop the arrays\n");
+              std::fflush(stdout);
+          }},
+         {"the arrays stopped",
+          [flag] { return GetFileAttributesA(("Z:" + flag).c_str()) != INVALID_FILE_ATTRIBUTES; },
+          [&] {
+              fields = Fields();
+              lab::g_ticks = 0;
+              Press(Step1(), IDC_SEARCH_AGAIN);
+          }},
+         WhenIdle([&] {
+             ok(lab::g_ticks == 16 && Lines(Step1()).empty() && g_deviceList.size() == 0 &&
+                    !Enabled(Step1(), IDOK) && Fields() == fields &&
+                    !lab::Rows(Step1(), kSearchFirstField, 1).empty() &&
+                    g_reportedSettings == arrays[0] && g_workingSettings == arrays[0],
+                "no answer: empty, 确定 off after tick 16 (%u); line 0 kept", lab::g_ticks);
+         })});
     RunWizard(std::move(steps));
     std::sort(times.begin(), times.end());
     if (times.size() == 5)
@@ -293,145 +219,121 @@ void CaseList(const std::string& path, const std::string& flag) {
 }
 
 Step WarningBox(int answer) {
-    return {"the warning", [] { return FindMessageBox().has_value(); },
-            [answer] {
-                const auto box = *FindMessageBox();
-                ok(box.text == L"Another array also answers for 10.77.1.1.\nThe password check "
-                               L"and the new settings will reach every array with this "
-                               L"address.\nGo on?" &&
-                       !PasswordWindow(),
-                   "the warning first (got \"%s\")", guitest::Narrow(box.text).c_str());
-                PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-            }};
+    const char text[] = "Another array also answers for 10.77.1.1.\nThe password check and the new "
+                        "settings will reach every array with this address.\nGo on?";
+    return guitest::ExpectBox("search_lab", text, [answer] {
+        ok(!PasswordOpen(), "the warning first");
+        PostMessageW(FindMessageBox()->window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    });
 }
 
 // Every reply comes twice; A and B report one address.
 void CaseShared() {
     RunWizard({
         PressStart(),
-        WhenIdle(Step1,
-                 [] {
-                     const std::vector<std::wstring> want = {L"Fresh-A", L"Fresh-A", L"Fresh-B",
-                                                             L"Fresh-B", L"Other",   L"Other"};
-                     ok(Lines(Step1()) == want, "each reply listed, the repeated ones too");
-                     Press(Step1(), IDOK);
-                 }),
+        WhenIdle([] {
+            const std::vector<std::wstring> want = {L"Fresh-A", L"Fresh-A", L"Fresh-B",
+                                                    L"Fresh-B", L"Other",   L"Other"};
+            ok(Lines(Step1()) == want, "each reply listed, the repeated ones too");
+            Press(Step1(), IDOK);
+        }),
         WarningBox(IDNO),
-        WhenIdle(Step1,
-                 [] {
-                     ok(!PasswordWindow() && ToList(Step1(), LB_GETCURSEL) == 0,
-                        "\"No\": step 1 as it was");
-                     ClickLine(Step1(), 4);
-                     Press(Step1(), IDOK);
-                 }),
+        WhenIdle([] {
+            ok(!lab::Shown(IDD_PASSWORD) && ToList(Step1(), LB_GETCURSEL) == 0,
+               "\"No\": step 1 as it was");
+            ClickLine(Step1(), 4);
+            Press(Step1(), IDOK);
+        }),
         InPasswordWindow(""), // a repeated reply is no second array: no warning
-        WhenIdle(Step1,
-                 [] {
-                     ClickLine(Step1(), 2);
-                     Press(Step1(), IDOK);
-                 }),
+        WhenIdle([] {
+            ClickLine(Step1(), 2);
+            Press(Step1(), IDOK);
+        }),
         WarningBox(IDYES),
         InPasswordWindow("admin"),
-        {"step 2", [] { return Shown(g_networkPage.m_hWnd); }, [] {}},
+        {"step 2", [] { return lab::Shown(IDD_NETWORK_PAGE) != nullptr; }, [] {}},
     });
 }
 
 // Every reply goes to another computer.
 void CaseNobody() {
-    RunWizard({PressStart(), WhenIdle(Step1, [] { ok(Lines(Step1()).empty(), "none listed"); })});
+    RunWizard({PressStart(), WhenIdle([] { ok(Lines(Step1()).empty(), "none listed"); })});
 }
 
-// A socket on the port replies come to; INVALID_SOCKET while another holds it.
-SOCKET HoldClientPort() {
-    SOCKET holder = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_port = htons(CLIENT_PORT);
-    if (bind(holder, reinterpret_cast<const sockaddr*>(&local), sizeof local) == SOCKET_ERROR) {
-        closesocket(holder);
-        holder = INVALID_SOCKET;
-    }
-    return holder;
-}
-
-// Two step-1 windows search at once: the one step 2's "上一步" made and one
-// from "开始"; only one of them can listen.
+// Two step-1 windows search at once, from step 2's "上一步" and "开始": one can listen.
 void CaseTwice() {
-    static HWND first = nullptr;
     SOCKET held = INVALID_SOCKET;
     std::vector<std::wstring> before;
     const Step bindBox =
         guitest::ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code");
     RunWizard({
-        {"the welcome window", [] { return g_welcome->IsWindow(); },
+        {"the welcome window", [] { return GetMainWnd()->IsWindow(); },
          [] {
              MoveToPage(nullptr, g_networkPage);
              Press(g_networkPage.m_hWnd, IDC_NETWORK_BACK);
          }},
         {"the first searching", ProgressOpen,
          [] {
-             first = guitest::DialogWindows(IDD_SEARCH_PAGE).at(0);
-             Press(g_welcome->m_hWnd, IDC_START);
+             g_first = guitest::DialogWindows(IDD_SEARCH_PAGE).at(0);
+             Press(GetMainWnd()->m_hWnd, IDC_START);
          }},
         bindBox,
-        {"both searches ended", [] { return Idle(first) && Idle(Step1()); },
+        {"both searches ended", [] { return Idle(g_first) && Idle(Step1()); },
          [&] {
              // The second lists the records that had come by its end.
-             const std::vector<std::wstring> all = Lines(first), second = Lines(Step1());
+             const std::vector<std::wstring> all = Lines(g_first), second = Lines(Step1());
+             held = lab::HoldClientPort(); // and the next search cannot listen
              ok(all.size() == g_deviceList.size() && !all.empty() && second.size() <= all.size() &&
-                    std::equal(second.begin(), second.end(), all.begin()),
-                "both list the device list (%zu, %zu)", all.size(), second.size());
-             held = HoldClientPort(); // and the next search cannot listen
-             ok(held != INVALID_SOCKET, "no socket left on port %u", CLIENT_PORT);
+                    std::equal(second.begin(), second.end(), all.begin()) && held != INVALID_SOCKET,
+                "both list the device list (%zu, %zu); no socket left", all.size(), second.size());
              before = Lines(Step1());
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
         bindBox,
-        WhenIdle(Step1,
-                 [&] {
-                     closesocket(held);
-                     std::vector<std::wstring> want = before, all = Lines(first);
-                     want.insert(want.end(), all.begin(), all.end());
-                     ok(Lines(Step1()) == want && ToList(Step1(), LB_GETCURSEL) == 0,
-                        "it keeps its lines and appends the records once more");
-                     Press(first, IDC_SEARCH_AGAIN);
-                     Press(Step1(), IDC_SEARCH_AGAIN);
-                 }),
+        WhenIdle([&] {
+            closesocket(held);
+            std::vector<std::wstring> want = before, all = Lines(g_first);
+            want.insert(want.end(), all.begin(), all.end());
+            ok(Lines(Step1()) == want && ToList(Step1(), LB_GETCURSEL) == 0,
+               "it keeps its lines and appends the records once more");
+            Press(g_first, IDC_SEARCH_AGAIN);
+            Press(Step1(), IDC_SEARCH_AGAIN);
+        }),
         bindBox,
         {"the first searching alone", [] { return !FindMessageBox(); },
          [] {
-             ok(ProgressOpen() && !IsWindowEnabled(first) && IsWindowEnabled(Step1()),
-                "the first search holds its own window only");
              // The device list refills: the second's last line is beyond it.
              const std::vector<std::wstring> lines = Lines(Step1());
              ClickLine(Step1(), static_cast<int>(lines.size()) - 1);
-             ok(lines.size() > g_deviceList.size() && Fields(Step1()).at(0) == lines.back() &&
+             ok(ProgressOpen() && !IsWindowEnabled(g_first) && IsWindowEnabled(Step1()) &&
+                    lines.size() > g_deviceList.size() &&
+                    lab::Rows(Step1(), kSearchFirstField, 1) == guitest::Narrow(lines.back()) &&
                     WideFromAnsi(GetSetting(g_reportedSettings, "sys.hostname")) == lines.back(),
-                "the second window's last line still selects the array it names");
+                "the first holds its window only; the second's last line selects its array");
              SendMessageW(Step1(), WM_COMMAND, MAKEWPARAM(IDC_SEARCH_EXIT, BN_CLICKED), 0);
              ok(!g_searchPage.IsWindow() && ProgressOpen(),
                 "\"退出\" closes the second window, not the first one's search");
          }},
-        {"the first search ended", [] { return Idle(first); },
+        {"the first search ended", [] { return Idle(g_first); },
          [&] {
-             held = HoldClientPort();
-             ok(!Lines(first).empty() && held != INVALID_SOCKET,
-                "its list filled, its socket closed");
-             closesocket(held);
-             const unsigned ticks = g_ticks;
+             const unsigned ticks = lab::g_ticks;
              guitest::PumpFor(300);
-             ok(g_ticks == ticks, "no exchange timer ticks on (%u)", g_ticks - ticks);
+             held = lab::HoldClientPort();
+             ok(!Lines(g_first).empty() && held != INVALID_SOCKET && lab::g_ticks == ticks,
+                "list filled, socket closed, no exchange ticks on (%u)", lab::g_ticks - ticks);
+             closesocket(held);
          }},
     });
 }
 
-void CaseBurst(const std::string& count) {
-    double pressedAt = 0;
-    RunWizard({PressStart(&pressedAt), WhenIdle(Step1, [&] {
-                   const std::size_t listed = Lines(Step1()).size();
-                   std::printf("burst of %s arrays: %zu listed after %.0f ms\n", count.c_str(),
-                               listed, NowMs() - pressedAt);
-                   const DeviceRecord* last = g_deviceList.At(static_cast<int>(listed) - 1);
+void CaseBurst(const std::string& count, const std::string& bytes) {
+    if (!bytes.empty())
+        g_receiveBufferRequest = std::stoi(bytes);
+    RunWizard({PressStart(), WhenIdle([&] {
+                   const int listed = static_cast<int>(Lines(Step1()).size());
+                   std::printf("burst of %s arrays: %d listed after %.0f ms\n", count.c_str(),
+                               listed, guitest::NowMs() - g_pressedAt);
+                   const DeviceRecord* last = g_deviceList.At(listed - 1);
                    ok(std::to_string(listed) == count && last &&
                           last->settings.size() == kMaxSettingsLength,
                       "all %s arrays listed, full-size settings whole", count.c_str());
@@ -445,32 +347,20 @@ void OpenWebPage(const std::wstring& address) {
 }
 
 int wmain(int argc, wchar_t** argv) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS |
-                                                       ICC_INTERNET_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
-    WSADATA data;
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(win::AnsiFromWide(argv[i]));
-    const std::string mode = args.empty() ? "" : args[0];
+    const auto arg = [&](int i) { return i < argc ? win::AnsiFromWide(argv[i]) : ""; };
+    const std::string mode = arg(1);
     std::function<void()> run;
-    if (mode == "list" && args.size() == 3)
-        run = [&] { CaseList(args[1], args[2]); };
-    else if (mode == "burst" && (args.size() == 2 || args.size() == 3))
-        run = [&] {
-            if (args.size() == 3)
-                g_receiveBufferRequest = std::stoi(args[2]);
-            CaseBurst(args[1]);
-        };
-    else if (args.size() == 1 && (mode == "shared" || mode == "nobody" || mode == "twice"))
+    if (mode == "list" && argc == 4)
+        run = [&] { CaseList(arg(2), arg(3)); };
+    else if (mode == "burst" && (argc == 3 || argc == 4))
+        run = [&] { CaseBurst(arg(2), arg(3)); };
+    else if (argc == 2 && (mode == "shared" || mode == "nobody" || mode == "twice"))
         run = mode == "shared" ? CaseShared : mode == "nobody" ? CaseNobody : CaseTwice;
-    if (!run || WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+    if (!run) {
         std::printf("usage: search_lab list FILE FLAG|shared|nobody|twice|burst N [BYTES]\n");
         return 2;
     }
-    const HHOOK counting =
-        SetWindowsHookExW(WH_GETMESSAGE, CountTicks, nullptr, GetCurrentThreadId());
-    guitest::RunTest(("lab_search_" + mode).c_str(), run);
-    UnhookWindowsHookEx(counting);
-    return guitest::Summary();
+    // The exchange ticks of step 1, or in `twice` of the window step 2 made.
+    return lab::RunLab(
+        "lab_search_" + mode, [] { return g_first ? g_first : Step1(); }, run);
 }
