@@ -88,10 +88,15 @@ void CSearchPage::OnExpiry(bool) {
     if (g_filling == this)
         g_filling = nullptr;
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), TRUE);
+    // A list box that redraws itself after every line takes milliseconds a
+    // line: a thousand arrays would be listed seconds after the search ended.
+    m_list.SetRedraw(FALSE);
     for (const DeviceRecord& record : g_deviceList) {
         m_listed.push_back(record);
         m_list.AddString(win::WideFromAnsi(record.name));
     }
+    m_list.SetRedraw(TRUE);
+    m_list.InvalidateRect(nullptr);
     if (m_list.GetCount() <= 0)
         return;
     ::EnableWindow(GetDlgItem(IDOK), TRUE);

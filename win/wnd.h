@@ -31,6 +31,7 @@ public:
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     RECT GetClientRect() const;
+    void SetRedraw(BOOL redraw) { SendMessage(WM_SETREDRAW, redraw); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) {
         ::InvalidateRect(m_hWnd, rect, erase);
     }
