@@ -38,8 +38,8 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
     const RECT client = GetClientRect();
     for (int slot = 0; slot < kMeasuredFonts; ++slot) {
         m_fonts[slot].CreatePointFont(kPointFonts[slot], kPageFace);
-        const FontMetrics metrics = MeasureFont(m_hWnd, m_fonts[slot]);
-        m_measured[slot] = {metrics.avgCharWidth, metrics.height};
+        const TEXTMETRICW metrics = MeasureFont(m_hWnd, m_fonts[slot]);
+        m_measured[slot] = {metrics.tmAveCharWidth, metrics.tmHeight};
     }
     for (const BoldFontSpec& bold : m_boldFonts)
         m_fonts[bold.slot].CreateFontIndirect(BoldFont(bold.height, bold.face));

@@ -122,6 +122,6 @@ void WinsockIo::ShowBox(const char* text, const char* caption, UINT style) {
     // has given the window back: disabling it again would lock it for good.
     const HWND owner = Window();
     ::MessageBoxA(owner, text, caption, style);
-    if (keepDisabled_ && keepDisabled_() && ::IsWindow(owner))
+    if (keepDisabled_() && ::IsWindow(owner))
         ::EnableWindow(owner, FALSE);
 }

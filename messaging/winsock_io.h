@@ -23,7 +23,7 @@ public:
     // lives; its current handle is read at each call. `keepDisabled` tells,
     // when a socket error box closes, whether the window must stay disabled
     // (a closing box enables its owner whatever state it found it in).
-    explicit WinsockIo(CWnd& window, std::function<bool()> keepDisabled = {})
+    WinsockIo(CWnd& window, std::function<bool()> keepDisabled)
         : window_(window), keepDisabled_(std::move(keepDisabled)) {}
     ~WinsockIo() override;
     WinsockIo(const WinsockIo&) = delete;

@@ -38,11 +38,11 @@ void CBrush::DeleteObject() {
     m_brush = nullptr;
 }
 
-FontMetrics MeasureFont(HWND window, const CFont& font) {
+TEXTMETRICW MeasureFont(HWND window, const CFont& font) {
     CClientDC dc(window);
     const HGDIOBJ previous = ::SelectObject(dc.m_hDC, font.GetSafeHandle());
     TEXTMETRICW metrics = {};
     ::GetTextMetricsW(dc.m_hDC, &metrics);
     ::SelectObject(dc.m_hDC, previous);
-    return {metrics.tmAveCharWidth, metrics.tmHeight};
+    return metrics;
 }

@@ -69,11 +69,5 @@ private:
     HWND m_window;
 };
 
-// What the pages take from a font to size their labels.
-struct FontMetrics {
-    int avgCharWidth = 0; // tmAveCharWidth
-    int height = 0;       // tmHeight
-};
-
 // Selects `font` into the client device context of `window` and reads its metrics.
-FontMetrics MeasureFont(HWND window, const CFont& font);
+TEXTMETRICW MeasureFont(HWND window, const CFont& font);
