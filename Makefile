@@ -30,10 +30,12 @@ windows:
 screenshots: deps native windows
 	tools/screenshots.sh
 
-# A long fuzzing session on demand: make fuzz SECONDS=600
-SECONDS ?= 300
+# A long fuzzing session on demand, each fuzzer in turn: make fuzz RUNS=10000000
+RUNS ?= 1000000
+FUZZERS = settings reply network datetime clock
 fuzz: deps native
-	$(BUILD)/native/fuzz/fuzz_settings -max_total_time=$(SECONDS) $(BUILD)/native/fuzz/corpus
+	for f in $(FUZZERS); do $(BUILD)/native/fuzz/fuzz_$$f -runs=$(RUNS) -print_final_stats=1 \
+	  -artifact_prefix=$(BUILD)/native/fuzz/ $(BUILD)/native/fuzz/corpus_$$f || exit 1; done
 
 clean:
 	rm -rf $(BUILD)
