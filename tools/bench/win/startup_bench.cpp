@@ -1,7 +1,7 @@
 // Measurement, not a test: the time from starting a program to its first
-// visible window, for the wizard and for a bare one-dialog program in turn.
-//   startup_bench.exe RUNS wizard.exe bare.exe
-// Prints each run and the medians with their ratio.
+// visible window, for each program in turn, the last one the yardstick.
+//   startup_bench.exe RUNS program.exe... yardstick.exe
+// Prints each run, and each program's median with its ratio to the yardstick's.
 #include <windows.h>
 
 #include <algorithm>
@@ -72,20 +72,24 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) {
-        std::printf("usage: startup_bench RUNS wizard.exe bare.exe\n");
+    if (argc < 4) {
+        std::printf("usage: startup_bench RUNS program.exe... yardstick.exe\n");
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
-    std::vector<double> wizard, bare;
-    // Alternating, so that a slower moment of the machine weighs on both.
+    std::vector<std::vector<double>> times(argc - 2);
+    // Alternating, so that a slower moment of the machine weighs on all.
     for (int run = 1; run <= runs; ++run) {
-        wizard.push_back(TimeToWindow(argv[2]));
-        bare.push_back(TimeToWindow(argv[3]));
-        std::printf("run %d: wizard %.1f ms, bare dialog %.1f ms\n", run, wizard.back(),
-                    bare.back());
+        std::printf("run %d:", run);
+        for (int program = 0; program < argc - 2; ++program) {
+            times[program].push_back(TimeToWindow(argv[program + 2]));
+            std::printf(" %.1f ms", times[program].back());
+        }
+        std::printf("\n");
     }
-    const double w = Median(wizard), b = Median(bare);
-    std::printf("start-up median: wizard %.1f ms, bare dialog %.1f ms, ratio %.3f\n", w, b, w / b);
+    const double yardstick = Median(times.back());
+    for (int program = 0; program < argc - 2; ++program)
+        std::printf("start-up median %ls: %.1f ms, ratio %.3f\n", argv[program + 2],
+                    Median(times[program]), Median(times[program]) / yardstick);
     return 0;
 }

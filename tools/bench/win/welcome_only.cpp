@@ -1,0 +1,28 @@
+// The floor of the start-up measurement: what the wizard must do before its
+// welcome window is up (the common controls, Windows Sockets, the welcome
+// template with its font, picture and manifest) and nothing of the wizard's own.
+#include <winsock2.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "res/resource.h"
+
+namespace {
+
+INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
+        EndDialog(window, 0);
+    return message == WM_INITDIALOG;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
+                                                          ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    return static_cast<int>(
+        DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_WELCOME), nullptr, Proc, 0));
+}
