@@ -68,22 +68,20 @@ void CExchangeHost::OnTimer() {
 }
 
 void CExchangeHost::OnPINGAsynch(LPARAM event) {
+    // A read that leaves datagrams behind queues one more notification, each
+    // a trip through the Wine server to post and another to drop: a burst of
+    // them costs as much as the reading and holds back the ticks. So the
+    // socket raises none while it is read dry; those queued before are
+    // dropped (one with an error still shows its box), and taking them up
+    // again raises one for whatever came in meanwhile.
+    m_io.HoldNotifications(true);
     Read(event);
-    // Every datagram read raised a notification of its own, queued now; each
-    // would cost a trip to the socket to find nothing, and a burst of them
-    // holds back the ticks. Once all that waited is read they are dropped
-    // (one with an error still shows its box), and the socket is read once
-    // more for whatever came in the meantime.
     MSG queued;
-    bool dropped = false;
     while (m_window.m_hWnd != nullptr &&
-           ::PeekMessageW(&queued, m_window.m_hWnd, WM_PING_ASYNCH, WM_PING_ASYNCH, PM_REMOVE)) {
+           ::PeekMessageW(&queued, m_window.m_hWnd, WM_PING_ASYNCH, WM_PING_ASYNCH, PM_REMOVE))
         if (WSAGETSELECTERROR(queued.lParam) != 0)
             Read(queued.lParam);
-        dropped = true;
-    }
-    if (dropped)
-        Read(WSAMAKESELECTREPLY(FD_READ, 0));
+    m_io.HoldNotifications(false);
 }
 
 void CExchangeHost::Read(LPARAM event) {

@@ -53,6 +53,11 @@ bool WinsockIo::SelectReceiveSocket() {
     return true;
 }
 
+void WinsockIo::HoldNotifications(bool held) {
+    if (receiveSocket_ != INVALID_SOCKET)
+        ::WSAAsyncSelect(receiveSocket_, Window(), held ? 0 : WM_PING_ASYNCH, held ? 0 : FD_READ);
+}
+
 void WinsockIo::CloseReceiveSocket() {
     if (receiveSocket_ == INVALID_SOCKET)
         return;

@@ -40,6 +40,9 @@ public:
     std::vector<std::string> LocalAddresses() override;
     void ShowSocketError(const char* text, const char* caption) override;
     void ShowEventError(const std::string& text) override;
+    // Held while the socket is read dry; taken up again, they raise one at
+    // once if anything came in meanwhile.
+    void HoldNotifications(bool held);
 
 protected:
     SOCKET ReceiveSocket() const { return receiveSocket_; }

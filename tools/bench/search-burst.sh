@@ -2,7 +2,7 @@
 # Measurement, not a test: N simulated arrays answer one probe at the same
 # instant with full-size settings (999 characters: 1,024-byte datagrams), and
 # the real search page lists them, under Wine in the lab. For each N: arrays
-# listed and the time from "开始" to the filled list, with the receive buffer
+# listed and the time from the probe to the filled list, with the receive buffer
 # the wizard asks for (granted here, where net.core.rmem_max allows it) and
 # with 212,992 bytes, what a stock Linux grants whatever is asked; beside them
 # a bare native receive socket of default size, read 50 ms after the probe.
