@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace lab {
 
 unsigned g_ticks = 0;
@@ -26,6 +28,37 @@ HWND Shown(UINT templateId) {
 
 void Press(HWND window, int id) {
     PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+
+std::wstring Type(HWND box, const std::wstring& keys) {
+    for (const wchar_t key : keys)
+        SendMessageW(box, WM_CHAR, key, 1);
+    return guitest::WindowText(box);
+}
+
+Step On(UINT templateId, std::function<void(HWND)> act) {
+    return {"the window of template " + std::to_string(templateId),
+            [templateId] { return Shown(templateId) != nullptr; },
+            [templateId, act] { act(Shown(templateId)); }};
+}
+
+Step Password(const std::wstring& password) {
+    return {"the password window", [] { return Shown(IDD_PASSWORD) && !guitest::FindMessageBox(); },
+            [password] {
+                const HWND window = Shown(IDD_PASSWORD);
+                Type(GetDlgItem(window, IDC_PASSWORD), password);
+                Press(window, password.empty() ? IDCANCEL : IDOK);
+            }};
+}
+
+void RunWizard(std::vector<Step> steps) {
+    steps.push_back({"the end", [] { return !guitest::FindMessageBox(); },
+                     [] { Press(GetMainWnd()->m_hWnd, IDCANCEL); }});
+    guitest::StartScript(std::move(steps));
+    theApp.InitInstance();
+    guitest::EndScript();
+    ok(!g_searchPage.IsWindow() && !g_searchProgress.IsWindow(),
+       "the pages went with the welcome window");
 }
 
 std::vector<std::wstring> Lines(HWND page) {
@@ -59,7 +92,17 @@ SOCKET HoldClientPort() {
     return INVALID_SOCKET;
 }
 
-int RunLab(const std::string& name, HWND (*watched)(), const std::function<void()>& run) {
+int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
+         const std::vector<Mode>& modes) {
+    const Args args(argv + std::min(argc, 2), argv + argc);
+    const Mode* mode = nullptr;
+    for (const Mode& candidate : modes)
+        if (argc > 1 && candidate.name == argv[1] && candidate.args == args.size())
+            mode = &candidate;
+    if (!mode) {
+        std::printf("usage: %s_lab %s\n", driver, usage);
+        return 2;
+    }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
                                                        ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -68,7 +111,8 @@ int RunLab(const std::string& name, HWND (*watched)(), const std::function<void(
     g_watched = watched;
     const HHOOK counting =
         SetWindowsHookExW(WH_GETMESSAGE, CountTicks, nullptr, GetCurrentThreadId());
-    guitest::RunTest(name.c_str(), run);
+    const std::string name = std::string("lab_") + driver + "_" + win::AnsiFromWide(mode->name);
+    guitest::RunTest(name.c_str(), [&] { mode->run(args); });
     UnhookWindowsHookEx(counting);
     return guitest::Summary();
 }
