@@ -36,6 +36,55 @@ std::wstring Type(HWND box, const std::wstring& keys) {
     return guitest::WindowText(box);
 }
 
+std::vector<std::wstring> Lines(HWND page) {
+    const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
+    std::vector<std::wstring> lines(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].resize(SendMessageW(list, LB_GETTEXTLEN, i, 0));
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lines[i].data()));
+    }
+    return lines;
+}
+
+void ClickLine(HWND page, int line, bool twice) {
+    const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
+    SendMessageW(list, LB_SETTOPINDEX, line, 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    for (int click = 0; click <= twice; ++click) {
+        SendMessageW(list, click ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+}
+
+std::vector<HWND> RunTimeControls(HWND page) {
+    // Made before the template's controls: the labels, and the group box without an id.
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
+            controls.push_back(child);
+    return controls;
+}
+
+std::string Rows(HWND page, int first, int count) {
+    const std::vector<HWND> controls = RunTimeControls(page);
+    std::string rows;
+    for (int row = first; row < first + count && row < int(controls.size()); ++row)
+        rows.append(row > first ? "|" : "")
+            .append(guitest::Narrow(guitest::WindowText(controls[row])));
+    return rows;
+}
+
+SOCKET HoldClientPort() {
+    const SOCKET holder = socket(AF_INET, SOCK_DGRAM, 0);
+    const sockaddr_in local{AF_INET, htons(CLIENT_PORT), {}, {}};
+    if (bind(holder, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0)
+        return holder;
+    closesocket(holder);
+    return INVALID_SOCKET;
+}
+
 Step On(UINT templateId, std::function<void(HWND)> act) {
     return {"the window of template " + std::to_string(templateId),
             [templateId] { return Shown(templateId) != nullptr; },
@@ -61,48 +110,14 @@ void RunWizard(std::vector<Step> steps) {
        "the pages went with the welcome window");
 }
 
-std::vector<std::wstring> Lines(HWND page) {
-    const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
-    std::vector<std::wstring> lines(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        lines[i].resize(SendMessageW(list, LB_GETTEXTLEN, i, 0));
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lines[i].data()));
-    }
-    return lines;
-}
-
-std::string Rows(HWND page, int first, int count) {
-    // Made before the template's controls: the labels, and the group box without an id.
-    std::string rows;
-    int row = 0;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if ((GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1) &&
-            row++ >= first && row <= first + count)
-            rows.append(row > first + 1 ? "|" : "")
-                .append(guitest::Narrow(guitest::WindowText(child)));
-    return rows;
-}
-
-SOCKET HoldClientPort() {
-    const SOCKET holder = socket(AF_INET, SOCK_DGRAM, 0);
-    const sockaddr_in local{AF_INET, htons(CLIENT_PORT), {}, {}};
-    if (bind(holder, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0)
-        return holder;
-    closesocket(holder);
-    return INVALID_SOCKET;
-}
-
 int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
          const std::vector<Mode>& modes) {
     const Args args(argv + std::min(argc, 2), argv + argc);
-    const Mode* mode = nullptr;
-    for (const Mode& candidate : modes)
-        if (argc > 1 && candidate.name == argv[1] && candidate.args == args.size())
-            mode = &candidate;
-    if (!mode) {
-        std::printf("usage: %s_lab %s\n", driver, usage);
-        return 2;
-    }
+    const auto mode = std::ranges::find_if(modes, [&](const Mode& m) {
+        return argc > 1 && m.name == argv[1] && m.args == args.size();
+    });
+    if (mode == modes.end())
+        return std::printf("usage: %s_lab %s\n", driver, usage), 2;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
                                                        ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);

@@ -26,12 +26,12 @@ run() {
 }
 
 lines() { printf '%s\n' "$@"; }
-# The requests received (with the command field WORD, in hex): length and bytes.
-received() {
-  awk -v word="${1:-}" '$1 == "in" && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log"
+# The datagrams the arrays received ("in") or sent ("out"), with the command
+# word WORD if given: length and bytes, one a line.
+logged() {
+  awk -v dir="$1" -v word="${2:+$(printf '%-10s' "$2" | hex)}" \
+    '$1 == dir && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log"
 }
-# How many replies carried the word $1 in their command field.
-sent_words() { awk -v word="$(printf '%-10s' "$1" | hex)" '$1 == "out" && substr($4, 31, 20) == word' "$log" | wc -l; }
 
 case $1 in
   password_checks)
@@ -43,7 +43,7 @@ case $1 in
 the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
       "$(request 10.77.1.1 VERIFY passwd=)" "$(request 10.77.1.1 VERIFY "passwd=$pw")" \
       "$(request 10.77.1.2 VERIFY "passwd=$zh")" "$(request 10.77.1.9 VERIFY passwd=admin)")" \
-      "$(received)"
+      "$(logged in)"
     ;;
   review_saves)
     # The working settings of the driver's saves, as steps 2 and 3 left them.
@@ -51,7 +51,7 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
     saved=$(printf '%s&date=2024/02/29&pad=%999s' "$saved" '' | tr ' ' x | head -c 999)
     run "" saves
     same "nothing for the cut address, 15 spaces for none, then 999 bytes in 1024 to array 1" \
-      "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(received)"
+      "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
     ;;
   road_*)
     # The "SET" must be the array's settings with only the edited pairs changed:
@@ -69,7 +69,7 @@ ARRAYS
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
     [ "$case" = dhcp ] && expected=$(request 10.77.1.1 SET "$set1") || expected=$(request 10.77.1.2 SET "$set2")
     same "one SET, to the array's address, with only the edited pairs changed" "$expected" \
-      "$(received "$(printf '%-10s' SET | hex)")"
+      "$(logged in SET)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
     ;;
@@ -97,18 +97,17 @@ sys.hostname=Other&nwk.bootproto=none&nwk.ipaddr=10.77.1.2&nwk.mac=00:1B:7A:00:0
 ARRAYS
     run "--settings '$work/arrays' --duplicate 2 --delay-ms 0" shared
     same "\"No\" and the cancelled window send nothing; \"Yes\" one check" \
-      "$(lines "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(received)"
-    same "both arrays at the address took the check (each reply twice)" 4 "$(sent_words VERIFYOK)"
+      "$(lines "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(logged in)"
     ;;
   search_nobody)
     run "--arrays 3 --reply-to 10.77.0.200" nobody
-    same "the probe" "$probe" "$(received)"
-    same "the arrays did answer, to another computer" 3 "$(sent_words GETOK)"
+    same "the probe" "$probe" "$(logged in)"
+    same "the arrays did answer, to another computer" 3 "$(logged out GETOK | wc -l)"
     ;;
   search_twice)
     run "--arrays 3 --delay-ms 0" twice
     same "every search sent its probe, the ones that could not listen too" \
-      "$(lines "$probe" "$probe" "$probe" "$probe" "$probe")" "$(received)"
+      "$(lines "$probe" "$probe" "$probe" "$probe" "$probe")" "$(logged in)"
     ;;
   search_burst*)
     # Settings of the full 999 bytes, each array its own address.

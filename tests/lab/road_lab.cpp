@@ -56,12 +56,12 @@ Step On(UINT templateId, int id, const char* shot = nullptr, std::function<void(
 
 // Step 1 once its search has ended: the lab's three arrays, one of them perhaps
 // renamed by the road, and nothing a hostile datagram named. Line `line` is
-// clicked, which the list box tells its page; then OK, if `next`.
+// clicked; then OK, if `next`.
 Step SearchEnded(int line, bool next = true, const char* shot = nullptr) {
     return {"step 1 with its list",
             [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
             [=] {
-                const HWND page = Shown(IDD_SEARCH_PAGE), list = GetDlgItem(page, IDC_DEVICE_LIST);
+                const HWND page = Shown(IDD_SEARCH_PAGE);
                 const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media",
                                                      L"nas-road"};
                 const std::vector<std::wstring> lines = lab::Lines(page);
@@ -69,9 +69,7 @@ Step SearchEnded(int line, bool next = true, const char* shot = nullptr) {
                        std::ranges::all_of(lines, [&](auto& at) { return ours.contains(at); }),
                    "the lab's 3 arrays listed, nothing else");
                 Shot(shot, page);
-                SendMessageW(list, LB_SETCURSEL, line, 0);
-                SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE),
-                             reinterpret_cast<LPARAM>(list));
+                lab::ClickLine(page, line);
                 if (next)
                     lab::Press(page, IDOK);
             }};

@@ -17,7 +17,7 @@
 namespace {
 
 using guitest::FindMessageBox, guitest::Step;
-using lab::Lines, lab::Press, lab::RunWizard, win::WideFromAnsi;
+using lab::ClickLine, lab::Lines, lab::Press, lab::RunWizard, win::WideFromAnsi;
 
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
 HWND g_first = nullptr;             // twice: the step-1 window step 2 made
@@ -25,25 +25,14 @@ HWND g_first = nullptr;             // twice: the step-1 window step 2 made
 const auto Step1 = [] { return g_searchPage.m_hWnd; };
 const auto ProgressOpen = [] { return g_searchProgress.IsWindow(); };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
-LRESULT ToList(HWND page, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageW(GetDlgItem(page, IDC_DEVICE_LIST), message, wParam, lParam);
-}
+const auto Selected = [] {
+    return SendDlgItemMessageW(Step1(), IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
+};
 const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
 // Neither searching nor held by anything: its list is final.
 bool Idle(HWND page) {
     return IsWindowVisible(page) && !ProgressOpen() && IsWindowEnabled(page) &&
            Enabled(page, IDC_SEARCH_AGAIN) && !FindMessageBox();
-}
-// A mouse click on line `index`, a double click when `twice`.
-void ClickLine(HWND page, int index, bool twice = false) {
-    ToList(page, LB_SETTOPINDEX, index);
-    RECT item{};
-    ToList(page, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    for (int click = 0; click <= twice; ++click) {
-        ToList(page, click ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ToList(page, WM_LBUTTONUP, 0, at);
-    }
 }
 void Choose(int line) { // clicks the line, then "确定"
     ClickLine(Step1(), line);
@@ -58,10 +47,7 @@ Step PressStart() {
 
 // Each run-time control placed, lettered, in its font and coloured by its row.
 void CheckWiring(HWND page) {
-    std::vector<HWND> controls; // in the order the page made them
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
-            controls.push_back(child);
+    const std::vector<HWND> controls = lab::RunTimeControls(page);
     ok(controls.size() == kSearchPageLayout.size(), "16 run-time controls");
     RECT client{};
     GetClientRect(page, &client);
@@ -111,9 +97,9 @@ void CheckList(const std::vector<std::string>& arrays) {
             want.append("|").append(guitest::Narrow(WideFromAnsi(GetSetting(arrays[line], key))));
         const DeviceRecord* record = g_deviceList.At(line);
         ok(Lines(Step1()).at(line) == WideFromAnsi(GetSetting(arrays[line], "expect.name")) &&
-               Enabled(Step1(), IDOK) && ToList(Step1(), LB_GETCURSEL) == line &&
-               Fields() == want.substr(1) && g_reportedSettings == arrays[line] &&
-               g_workingSettings == arrays[line] && record && g_clockReadAt == record->receivedAt,
+               Enabled(Step1(), IDOK) && Selected() == line && Fields() == want.substr(1) &&
+               g_reportedSettings == arrays[line] && g_workingSettings == arrays[line] && record &&
+               g_clockReadAt == record->receivedAt,
            "line %d: named, selected, shown whole, the settings, clock at its reply", line);
         g_opened.clear();
         ClickLine(Step1(), line, true);
@@ -177,8 +163,7 @@ void CaseShared(const lab::Args&) {
         }),
         WarningBox(IDNO),
         WhenIdle([] {
-            ok(!lab::Shown(IDD_PASSWORD) && ToList(Step1(), LB_GETCURSEL) == 0,
-               "\"No\": step 1 as it was");
+            ok(!lab::Shown(IDD_PASSWORD) && Selected() == 0, "\"No\": step 1 as it was");
             Choose(4);
         }),
         lab::Password(L""), // a repeated reply is no second array: no warning
@@ -224,7 +209,7 @@ void CaseTwice(const lab::Args&) {
              ok(all.size() == g_deviceList.size() && !all.empty() && second.size() <= all.size() &&
                     std::equal(second.begin(), second.end(), all.begin()) && held != INVALID_SOCKET,
                 "both list the device list (%zu, %zu); no socket left", all.size(), second.size());
-             before = Lines(Step1());
+             before = second;
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
         bindBoxPastExpiry,
@@ -232,7 +217,7 @@ void CaseTwice(const lab::Args&) {
             closesocket(held);
             std::vector<std::wstring> want = before, all = Lines(g_first);
             want.insert(want.end(), all.begin(), all.end());
-            ok(Lines(Step1()) == want && ToList(Step1(), LB_GETCURSEL) == 0,
+            ok(Lines(Step1()) == want && Selected() == 0,
                "it keeps its lines and appends the records once more");
             Press(g_first, IDC_SEARCH_AGAIN);
             Press(Step1(), IDC_SEARCH_AGAIN);
