@@ -67,9 +67,13 @@ ARRAYS
     # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
     set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
-    [ "$case" = dhcp ] && expected=$(request 10.77.1.1 SET "$set1") || expected=$(request 10.77.1.2 SET "$set2")
-    same "one SET, to the array's address, with only the edited pairs changed" "$expected" \
-      "$(logged in SET)"
+    [ "$case" = dhcp ] && array=1 set=$set1 || array=2 set=$set2
+    same "one SET, to the array's address, with only the edited pairs changed" \
+      "$(request "10.77.1.$array" SET "$set")" "$(logged in SET)"
+    verify=$(request "10.77.1.$array" VERIFY passwd=admin)
+    [ "$case" = back ] && verify=$(lines "$verify" "$verify")
+    same "the password checked with the chosen array, at each visit to step 2" "$verify" \
+      "$(logged in VERIFY)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
     ;;
