@@ -1,5 +1,5 @@
 // The whole road on the real wizard under Wine in the lab, from the welcome
-// window to the save and a new search listing the array's new name:
+// window to the save and a new search:
 //   road_lab fixed   the second array: a new host name, a fixed address, another
 //                    zone, date and time (with FOLDER: stopping at each window for
 //                    tools/screenshots.sh: "ready NAME left top right bottom" on
