@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace lab {
 
 unsigned g_ticks = 0;
@@ -28,6 +30,12 @@ void Press(HWND window, int id) {
     PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
 }
 
+std::wstring Type(HWND box, const std::wstring& keys) {
+    for (const wchar_t key : keys)
+        SendMessageW(box, WM_CHAR, key, 1);
+    return guitest::WindowText(box);
+}
+
 std::vector<std::wstring> Lines(HWND page) {
     const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
     std::vector<std::wstring> lines(SendMessageW(list, LB_GETCOUNT, 0, 0));
@@ -38,15 +46,33 @@ std::vector<std::wstring> Lines(HWND page) {
     return lines;
 }
 
-std::string Rows(HWND page, int first, int count) {
+void ClickLine(HWND page, int line, bool twice) {
+    const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
+    SendMessageW(list, LB_SETTOPINDEX, line, 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    for (int click = 0; click <= twice; ++click) {
+        SendMessageW(list, click ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+}
+
+std::vector<HWND> RunTimeControls(HWND page) {
     // Made before the template's controls: the labels, and the group box without an id.
-    std::string rows;
-    int row = 0;
+    std::vector<HWND> controls;
     for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if ((GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1) &&
-            row++ >= first && row <= first + count)
-            rows.append(row > first + 1 ? "|" : "")
-                .append(guitest::Narrow(guitest::WindowText(child)));
+        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
+            controls.push_back(child);
+    return controls;
+}
+
+std::string Rows(HWND page, int first, int count) {
+    const std::vector<HWND> controls = RunTimeControls(page);
+    std::string rows;
+    for (int row = first; row < first + count && row < int(controls.size()); ++row)
+        rows.append(row > first ? "|" : "")
+            .append(guitest::Narrow(guitest::WindowText(controls[row])));
     return rows;
 }
 
@@ -59,7 +85,39 @@ SOCKET HoldClientPort() {
     return INVALID_SOCKET;
 }
 
-int RunLab(const std::string& name, HWND (*watched)(), const std::function<void()>& run) {
+Step On(UINT templateId, std::function<void(HWND)> act) {
+    return {"the window of template " + std::to_string(templateId),
+            [templateId] { return Shown(templateId) != nullptr; },
+            [templateId, act] { act(Shown(templateId)); }};
+}
+
+Step Password(const std::wstring& password) {
+    return {"the password window", [] { return Shown(IDD_PASSWORD) && !guitest::FindMessageBox(); },
+            [password] {
+                const HWND window = Shown(IDD_PASSWORD);
+                Type(GetDlgItem(window, IDC_PASSWORD), password);
+                Press(window, password.empty() ? IDCANCEL : IDOK);
+            }};
+}
+
+void RunWizard(std::vector<Step> steps) {
+    steps.push_back({"the end", [] { return !guitest::FindMessageBox(); },
+                     [] { Press(GetMainWnd()->m_hWnd, IDCANCEL); }});
+    guitest::StartScript(std::move(steps));
+    theApp.InitInstance();
+    guitest::EndScript();
+    ok(!g_searchPage.IsWindow() && !g_searchProgress.IsWindow(),
+       "the pages went with the welcome window");
+}
+
+int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
+         const std::vector<Mode>& modes) {
+    const Args args(argv + std::min(argc, 2), argv + argc);
+    const auto mode = std::ranges::find_if(modes, [&](const Mode& m) {
+        return argc > 1 && m.name == argv[1] && m.args == args.size();
+    });
+    if (mode == modes.end())
+        return std::printf("usage: %s_lab %s\n", driver, usage), 2;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
                                                        ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -68,7 +126,8 @@ int RunLab(const std::string& name, HWND (*watched)(), const std::function<void(
     g_watched = watched;
     const HHOOK counting =
         SetWindowsHookExW(WH_GETMESSAGE, CountTicks, nullptr, GetCurrentThreadId());
-    guitest::RunTest(name.c_str(), run);
+    const std::string name = std::string("lab_") + driver + "_" + win::AnsiFromWide(mode->name);
+    guitest::RunTest(name.c_str(), [&] { mode->run(args); });
     UnhookWindowsHookEx(counting);
     return guitest::Summary();
 }

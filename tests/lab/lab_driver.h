@@ -1,6 +1,7 @@
 #pragma once
 // What the lab drivers share, with the headers they all use: the wizard's
-// windows as a user finds them, the texts a page shows, an exchange's ticks.
+// windows as a user finds and works them, the texts a page shows, an
+// exchange's ticks, and the driver's main.
 #include <winsock2.h>
 
 #include "app/app_objects.h"
@@ -17,22 +18,40 @@
 
 namespace lab {
 
+using guitest::Step;
+using Args = std::vector<std::wstring>;
+
 HWND Shown(UINT templateId);     // the visible, enabled window made from it, or null
 void Press(HWND window, int id); // clicks a button once the loop pumps
-// The lines of the page's device list.
-std::vector<std::wstring> Lines(HWND page);
-// The texts of rows first.. first+count-1 of a page's layout table, '|' between.
-std::string Rows(HWND page, int first, int count);
+// Key by key, as the keyboard delivers them: the box decides what it takes.
+// Gives what it holds then.
+std::wstring Type(HWND box, const std::wstring& keys);
+std::vector<std::wstring> Lines(HWND page);              // step 1's device list
+void ClickLine(HWND page, int line, bool twice = false); // in it, as the mouse does
+std::vector<HWND> RunTimeControls(HWND page);            // those of the page's layout table
+std::string Rows(HWND page, int first, int count);       // their texts, '|' between
+SOCKET HoldClientPort(); // binds the reply port; INVALID_SOCKET while another holds it
 
-// A socket on the port replies come to; INVALID_SOCKET while another holds it.
-SOCKET HoldClientPort();
+Step On(UINT templateId, std::function<void(HWND)> act); // once the window is shown
+// In the password window: types `password`, then presses OK (Cancel if empty).
+Step Password(const std::wstring& password);
+// Runs the wizard as the program does, with the user's steps; after them the
+// welcome window is closed, which must take every page with it.
+void RunWizard(std::vector<Step> steps);
 
-// Ticks of the exchange timer that RunLab's watched window has taken from the
+// Ticks of the exchange timer that Main's watched window has taken from the
 // queue; set it to 0 to count afresh.
 extern unsigned g_ticks;
 
-// Starts the common controls and Winsock, runs `run` as the test `name` while
-// counting the ticks of `watched()` (when given), and gives the exit code.
-int RunLab(const std::string& name, HWND (*watched)(), const std::function<void()>& run);
+struct Mode {
+    std::wstring name;
+    std::size_t args; // how many follow the name
+    std::function<void(const Args&)> run;
+};
+// A driver's wmain: starts the common controls and Winsock, runs the mode argv
+// names as the test lab_DRIVER_MODE while counting the ticks of `watched()`,
+// and gives the exit code (2, printing `usage`, for no such mode).
+int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
+         const std::vector<Mode>& modes);
 
 } // namespace lab

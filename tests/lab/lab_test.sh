@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# One case of a lab driver (password_, review_ or road_CASE) end to end: the
-# Windows driver runs under Wine in the lab network against the simulated
-# arrays, and the simulator's log must hold, byte for byte, the requests the
-# wizard sent. Namespaces that cannot be created fail the case.
+# One case of a lab driver (DRIVER_CASE: password_checks, search_list, ...) end
+# to end: the Windows driver runs under Wine in the lab network against the
+# simulated arrays, and the simulator's log must hold, byte for byte, the
+# requests the wizard sent. Namespaces that cannot be created fail the case.
 #   tests/lab/lab_test.sh DRIVER_CASE SIMULATOR DRIVER_FOLDER
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -11,57 +11,49 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 driver=$3/${1%%_*}_lab.exe case=${1#*_} sim=$2
 work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log
 trap 'rm -rf "$work"' EXIT
+probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
 # Runs the driver in the lab: simulator arguments, then the driver's; the time
-# limit lets a hang end with the lab torn down, inside the test runner's.
+# limit lets a hang end with the lab torn down, inside the test runner's. Once
+# the driver makes $work/stop the arrays answer nothing more, and $work/stopped
+# tells it so.
 run() {
-  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
-    -- "$root/tools/wine-run.sh" "$driver" "${@:2}"
+  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" -- bash -c '
+    until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP "$Q6_LAB_SIM_PID" && touch "$1/stopped" &
+    "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT "$Q6_LAB_SIM_PID"; exit $rc' \
+    lab "$work" "$root/tools/wine-run.sh" "$driver" "${@:2}"
   same "the driver's checks pass" 0 $?
 }
 
-# The requests received (with the command field WORD, in hex) must be these.
-expect_requests() { # description, WORD or "", then the expected lines
-  same "$1" "$(printf '%s\n' "${@:3}")" \
-    "$(awk -v word="$2" '$1 == "in" && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log")"
+lines() { printf '%s\n' "$@"; }
+# The datagrams the arrays received ("in") or sent ("out"), with the command
+# word WORD if given: length and bytes, one a line.
+logged() {
+  awk -v dir="$1" -v word="${2:+$(printf '%-10s' "$2" | hex)}" \
+    '$1 == dir && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log"
 }
 
-
 case $1 in
-  password_answered)
+  password_checks)
     # Answered at once, after junk: each reply must find the socket ready.
     pw='Ab& cd=ef gh!#16'
     zh=$(printf '管理员密码很安全' | iconv -f UTF-8 -t CP936)
-    run "--malformed --delay-ms 0 --password-of 1 '$pw' --password-of 2 '$zh'" answered "$pw" 管理员密码很安全
-    expect_requests "as typed: a& b, a bare passwd=, 16 characters; 8 Chinese ones in code page 936" \
-      "" "$(request 10.77.1.1 VERIFY 'passwd=a& b')" "$(request 10.77.1.1 VERIFY passwd=)" \
-      "$(request 10.77.1.1 VERIFY "passwd=$pw")" "$(request 10.77.1.2 VERIFY "passwd=$zh")"
+    run "--malformed --delay-ms 0 --password-of 1 '$pw' --password-of 2 '$zh'" checks "$pw" 管理员密码很安全
+    same "as typed: a& b, a bare passwd=, 16 characters; 8 Chinese ones in code page 936; \
+the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
+      "$(request 10.77.1.1 VERIFY passwd=)" "$(request 10.77.1.1 VERIFY "passwd=$pw")" \
+      "$(request 10.77.1.2 VERIFY "passwd=$zh")" "$(request 10.77.1.9 VERIFY passwd=admin)")" \
+      "$(logged in)"
     ;;
-  password_unanswered)
-    run "--reply-to 10.77.0.200" unanswered
-    verify=$(request 10.77.1.1 VERIFY passwd=admin)
-    expect_requests "each check went out once, that to nobody too; then the probe" "" \
-      "$verify" "$(request 10.77.1.9 VERIFY passwd=admin)" "$verify" \
-      "24 $(printf '255.255.255.255slimVault' | hex)"
-    same "array 1 did answer both, to another computer" 2 \
-      "$(grep -c "$(printf '%-15sVERIFYOK' 10.77.0.200 | hex)" "$log")"
-    ;;
-  review_save | review_unanswered)
+  review_saves)
     # The working settings of the driver's saves, as steps 2 and 3 left them.
     saved=$(printf 'sys.hostname=\xb4\xe6\xb4\xa201&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.9')
     saved=$(printf '%s&date=2024/02/29&pad=%999s' "$saved" '' | tr ' ' x | head -c 999)
-    if [ "$case" = save ]; then
-      run "" save
-      expect_requests "one SET, 999 bytes of settings in 1024" "" "$(request 10.77.1.1 SET "$saved")"
-    else
-      run "--reply-to 10.77.0.200" unanswered
-      expect_requests "nothing for the cut address, 15 spaces for none, then array 1's" "" \
-        "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")"
-      same "array 1 did answer, to another computer" 1 \
-        "$(grep -c "$(printf '%-15sSETOK' 10.77.0.200 | hex)" "$log")"
-    fi
+    run "" saves
+    same "nothing for the cut address, 15 spaces for none, then 999 bytes in 1024 to array 1" \
+      "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
     ;;
-  road_fixed | road_dhcp | road_back | road_flood)
+  road_*)
     # The "SET" must be the array's settings with only the edited pairs changed:
     # unknown keys, keys that end like known ones (update=, uptime=) and the
     # order stay. The flood road: 2,000 hostile datagrams before every answer.
@@ -72,19 +64,63 @@ sys.model=Q6-2100&update=2026.1&sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ip
 sys.model=Q6-8400&sys.hostname=Q6-Media&nwk.bootproto=none&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:03&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Tokyo&sys.Time.ntpServer=time.nist.gov$tail
 ARRAYS
     run "--settings '$work/arrays' $([ "$case" = flood ] && echo --flood 2000)" "${case/flood/fixed}"
-    array=2 changes=(nwk.bootproto=none nwk.ipaddr=10.77.1.42 nwk.netmask=255.255.255.0
-      sys.gateway=10.77.0.1 sys.dns=10.77.0.53)
-    [ "$case" = dhcp ] && array=1 changes=(nwk.bootproto=dhcp)
-    settings=$(sed -n "${array}p" "$work/arrays")
-    for pair in "${changes[@]}" sys.hostname=nas-road date=2031/07/04 time=08:09:10 \
-      sys.Time.timeZone=Pacific; do
-      key=${pair%%=*}
-      settings=$(sed -E "s#(^|&)${key//./\\.}=[^&]*#\\1$pair#" <<<"$settings")
-    done
-    expect_requests "one SET, to the array's address, with only the edited pairs changed" \
-      "$(printf '%-10s' SET | hex)" "$(request "10.77.1.$array" SET "$settings")"
+    # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
+    set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
+    set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
+    [ "$case" = dhcp ] && array=1 set=$set1 || array=2 set=$set2
+    same "one SET, to the array's address, with only the edited pairs changed" \
+      "$(request "10.77.1.$array" SET "$set")" "$(logged in SET)"
+    verify=$(request "10.77.1.$array" VERIFY passwd=admin)
+    [ "$case" = back ] && verify=$(lines "$verify" "$verify")
+    same "the password checked with the chosen array, at each visit to step 2" "$verify" \
+      "$(logged in VERIFY)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
+    ;;
+  search_list)
+    # Host names cut to 19 bytes of whole characters in the list; values
+    # longer than 200 bytes shown whole.
+    gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
+    long=$(printf 'dns%.0s' $(seq 100))
+    cat >"$work/arrays" <<ARRAYS
+sys.hostname=Q6-Fixed&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&expect.name=Q6-Fixed&expect.ip=10.77.1.1 (Fixed)
+sys.hostname=Q6-Dhcp&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:00:02&expect.name=Q6-Dhcp&expect.ip=10.77.1.2 (DHCP)
+sys.hostname=Q6-Upper&nwk.bootproto=DHCP&nwk.ipaddr=10.77.1.3&expect.name=Q6-Upper&expect.ip=10.77.1.3 (Fixed)
+sys.hostname=Q6-NoProto&nwk.ipaddr=10.77.1.4&sys.dns=$long&expect.name=Q6-NoProto&expect.ip=10.77.1.4 (Fixed)
+nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.5&expect.name=&expect.ip=10.77.1.5 (DHCP)
+sys.hostname=Q6-NoAddr&nwk.bootproto=dhcp&expect.name=Q6-NoAddr&expect.ip= (DHCP)
+sys.hostname=$(gbk 存储阵列一号机房二号柜)&nwk.bootproto=none&nwk.ipaddr=10.77.1.7&expect.name=$(gbk 存储阵列一号机房二)&expect.ip=10.77.1.7 (Fixed)
+ARRAYS
+    run "--settings '$work/arrays' --delay-ms 0" list "$work/arrays" "$work"
+    ;;
+  search_shared)
+    cat >"$work/arrays" <<ARRAYS
+sys.hostname=Fresh-A&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:0A
+sys.hostname=Fresh-B&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:0B
+sys.hostname=Other&nwk.bootproto=none&nwk.ipaddr=10.77.1.2&nwk.mac=00:1B:7A:00:00:0C
+ARRAYS
+    run "--settings '$work/arrays' --duplicate 2 --delay-ms 0" shared
+    same "\"No\" and the cancelled window send nothing; \"Yes\" one check" \
+      "$(lines "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(logged in)"
+    ;;
+  search_nobody)
+    run "--arrays 3 --reply-to 10.77.0.200" nobody
+    same "the probe" "$probe" "$(logged in)"
+    same "the arrays did answer, to another computer" 3 "$(logged out GETOK | wc -l)"
+    ;;
+  search_twice)
+    run "--arrays 3 --delay-ms 0" twice
+    same "every search sent its probe, the ones that could not listen too" \
+      "$(lines "$probe" "$probe" "$probe" "$probe" "$probe")" "$(logged in)"
+    ;;
+  search_burst*)
+    # Settings of the full 999 bytes, each array its own address.
+    count=${case#burst}
+    for i in $(seq "$count"); do
+      line="sys.hostname=Burst-$i&nwk.bootproto=none&nwk.ipaddr=10.77.$((1 + (i - 1) / 254)).$((1 + (i - 1) % 254))&pad="
+      printf '%s%s\n' "$line" "$(head -c $((999 - ${#line})) /dev/zero | tr '\0' 'p')"
+    done >"$work/arrays"
+    run "--settings '$work/arrays' --burst $count --delay-ms 0" burst "$count"
     ;;
   *) echo "unknown case $1" >&2 && exit 2 ;;
 esac

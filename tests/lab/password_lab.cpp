@@ -1,10 +1,7 @@
 // The password window on real Winsock under Wine in the lab; run by lab_test.sh:
-//   password_lab answered PW ZH   array 1 refuses "a& b" and the empty password,
-//                                 then takes PW (16 bytes); array 2 takes ZH
-//   password_lab unanswered       (the arrays answer another computer) checks of
-//                                 array 1, of 10.77.1.9 (none) and from a held
-//                                 port expire; an exchange expires in its bind box
-#include "app/exchange_host.h"
+//   password_lab checks PW ZH  array 1 refuses "a& b" and the empty password, then
+//                              takes PW (16 bytes); array 2 takes ZH; a check of
+//                              10.77.1.9, where no array is, from a held port expires
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
 
@@ -25,11 +22,8 @@ bool Usable(bool usable, bool window = true) {
     return all;
 }
 
-// Key by key, as the keyboard delivers them: the box decides what it takes.
-std::string Type(const std::wstring& text) {
-    for (const wchar_t character : text)
-        SendMessageW(GetDlgItem(g_window, IDC_PASSWORD), WM_CHAR, character, 1);
-    return win::AnsiFromWide(guitest::WindowText(GetDlgItem(g_window, IDC_PASSWORD)));
+std::string Type(const std::wstring& keys) {
+    return win::AnsiFromWide(lab::Type(GetDlgItem(g_window, IDC_PASSWORD), keys));
 }
 
 // Types the password into the empty box, which must hold it whole, and
@@ -52,7 +46,8 @@ Step TypeAndPressOK(const std::wstring& password, bool opensBox = false) {
             }};
 }
 
-void RunWindow(std::vector<Step> steps, INT_PTR expected) {
+void RunWindow(const char* address, std::vector<Step> steps, INT_PTR expected) {
+    g_reportedSettings = std::string("nwk.ipaddr=") + address;
     guitest::StartScript(std::move(steps));
     const INT_PTR result = CPasswordDlg().DoModal();
     guitest::EndScript();
@@ -61,7 +56,7 @@ void RunWindow(std::vector<Step> steps, INT_PTR expected) {
 
 // Junk comes before each verdict: the wrong passwords go first, so that junk
 // taken for a VERIFYOK would show.
-void CaseAnswered(const std::wstring& password, const std::wstring& chinese) {
+void CaseChecks(const lab::Args& passwords) {
     // The box disables its owner, the password window, itself.
     const Step wrong = ExpectBox("Error", "Wrong password!", [] {
         ok(lab::g_ticks < 100 && Usable(true, false),
@@ -72,75 +67,35 @@ void CaseAnswered(const std::wstring& password, const std::wstring& chinese) {
                               ok(Type(L"").empty() && Usable(true),
                                  "the password box is emptied, the window ready for another try");
                           }};
-    g_reportedSettings = "nwk.ipaddr=10.77.1.1";
-    RunWindow({TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
-               TypeAndPressOK(password)},
+    RunWindow("10.77.1.1",
+              {TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
+               TypeAndPressOK(passwords[0])},
               IDOK);
-    g_reportedSettings = "nwk.ipaddr=10.77.1.2";
-    RunWindow({TypeAndPressOK(chinese)}, IDOK);
-}
-
-// Nothing accepted arrives: the window waits the whole 100 ticks, disabled. A
-// closing bind box must leave it so, else Esc would end a check that still runs.
-void RunUnanswered(const char* address, bool bound) {
-    g_reportedSettings = std::string("nwk.ipaddr=") + address;
-    std::vector<Step> steps = {TypeAndPressOK(L"admin", bound)};
-    if (bound)
-        steps.push_back(ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"));
-    steps.push_back({"tick 60", [] { return lab::g_ticks >= 60 && !guitest::FindMessageBox(); },
-                     [] { ok(Usable(false), "still waiting at tick 60, window disabled"); }});
-    steps.push_back(ExpectBox("password_lab", "Error server is not exist!!", [] {
-        // Tick 101 exactly is the exchange's own count (tested natively); on a busy
-        // machine a tick due inside the one before is counted apart by the hook.
+    RunWindow("10.77.1.2", {TypeAndPressOK(passwords[1])}, IDOK);
+    // Tick 101 exactly is the exchange's own count (tested natively); on a busy
+    // machine a tick due inside the one before is counted apart by the hook.
+    const Step expired = ExpectBox("password_lab", "Error server is not exist!!", [] {
         ok(lab::g_ticks >= 101 && lab::g_ticks <= 104 && Usable(true),
            "the expiry comes on tick 101 (got %u), the window usable again", lab::g_ticks);
-    }));
-    RunWindow(std::move(steps), IDCANCEL);
-}
-
-// A window whose exchange expires while the socket's error box stays open:
-// the expiry gives the window back, and the closing box must not take it away.
-class ShortWait : public CDialog, private ExchangeClient {
-public:
-    ShortWait() : CDialog(IDD_CONFIRM), m_host(*this, g_searchProgress, *this) {}
-    void Start() { m_host.Start(IDS_SEARCHING, SEARCH_PROBE, 2); }
-    bool expired = false;
-
-private:
-    void OnReply(const Reply&) override {}
-    void OnExpiry(bool) override { expired = true; }
-    CExchangeHost m_host;
-};
-
-void CaseUnanswered() {
-    RunUnanswered("10.77.1.1", false);
-    RunUnanswered("10.77.1.9", false);
+    });
+    // Nothing comes back from where no array is, and the reply port is held:
+    // the window waits the whole 100 ticks, disabled. A closing bind box must
+    // leave it so, else Esc would end a check that still runs.
     const SOCKET held = lab::HoldClientPort();
     ok(held != INVALID_SOCKET, "port held");
-    RunUnanswered("10.77.1.1", true);
-
-    ShortWait window;
-    window.Create();
-    window.ShowWindow(SW_SHOW);
-    guitest::StartScript({{"the bind box, open past the expiry",
-                           [&] { return window.expired && guitest::FindMessageBox(); },
-                           [] { guitest::CloseMessageBox(guitest::FindMessageBox()->window); }}});
-    window.Start();
-    guitest::EndScript();
-    ok(window.IsWindowEnabled(), "the window is usable once the box is closed");
-    window.DestroyWindow();
+    RunWindow("10.77.1.9",
+              {TypeAndPressOK(L"admin", true),
+               ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"),
+               {"tick 60", [] { return lab::g_ticks >= 60 && !guitest::FindMessageBox(); },
+                [] { ok(Usable(false), "still waiting at tick 60, window disabled"); }},
+               expired},
+              IDCANCEL);
     closesocket(held);
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring mode = argc > 1 ? argv[1] : L"";
-    if (!(mode == L"answered" && argc == 4) && !(mode == L"unanswered" && argc == 2)) {
-        std::printf("usage: password_lab answered PASSWORD CHINESE | unanswered\n");
-        return 2;
-    }
-    return lab::RunLab(
-        "lab_password_" + win::AnsiFromWide(mode), [] { return g_window; },
-        [&] { mode == L"answered" ? CaseAnswered(argv[2], argv[3]) : CaseUnanswered(); });
+    return lab::Main(argc, argv, "password", "checks PASSWORD CHINESE", [] { return g_window; },
+                     {{L"checks", 2, CaseChecks}});
 }

@@ -1,10 +1,10 @@
-// Step 1 end to end against the lab's arrays; search_lab_test.sh runs one case:
-//   list FILE FLAG  the arrays of FILE (settings a line, expected texts in expect.*): five
-//                   timed searches, passwords, step 2, a search once the arrays stop (at FLAG)
+// Step 1 end to end against the lab's arrays; lab_test.sh runs one case:
+//   list FILE FOLDER  the arrays of FILE (settings a line, expected texts in expect.*):
+//                     the page and its lines, then a search once the arrays stop
+//                     (asked for by making FOLDER/stop, done once FOLDER/stopped is)
 //   shared | nobody | twice | burst N [BYTES] (BYTES: the receive buffer asked for)
 #include "app/page_frame.h"
 #include "app/page_moves.h"
-#include "app/welcome_dlg.h"
 #include "messaging/settings.h"
 #include "messaging/winsock_io.h"
 #include "pages/page_layouts.h"
@@ -17,103 +17,67 @@
 namespace {
 
 using guitest::FindMessageBox, guitest::Step;
-using lab::Lines, lab::Press, win::WideFromAnsi;
+using lab::ClickLine, lab::Lines, lab::Press, lab::RunWizard, win::WideFromAnsi;
 
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
 HWND g_first = nullptr;             // twice: the step-1 window step 2 made
-double g_pressedAt = 0;             // when "开始" was last pressed
 
 const auto Step1 = [] { return g_searchPage.m_hWnd; };
 const auto ProgressOpen = [] { return g_searchProgress.IsWindow(); };
-const auto PasswordOpen = [] { return !guitest::DialogWindows(IDD_PASSWORD).empty(); };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
-LRESULT ToList(HWND page, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageW(GetDlgItem(page, IDC_DEVICE_LIST), message, wParam, lParam);
-}
+const auto Selected = [] {
+    return SendDlgItemMessageW(Step1(), IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
+};
 const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
 // Neither searching nor held by anything: its list is final.
 bool Idle(HWND page) {
     return IsWindowVisible(page) && !ProgressOpen() && IsWindowEnabled(page) &&
            Enabled(page, IDC_SEARCH_AGAIN) && !FindMessageBox();
 }
-// A mouse click on line `index`, a double click when `twice`.
-void ClickLine(HWND page, int index, bool twice = false) {
-    ToList(page, LB_SETTOPINDEX, index);
-    RECT item{};
-    ToList(page, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    for (int click = 0; click <= twice; ++click) {
-        ToList(page, click ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ToList(page, WM_LBUTTONUP, 0, at);
-    }
-}
-void RunWizard(std::vector<Step> steps) {
-    CWelcomeDlg welcome;
-    SetMainWnd(&welcome);
-    steps.push_back(
-        {"the end", [] { return !FindMessageBox(); }, [&] { welcome.EndDialog(IDCANCEL); }});
-    guitest::StartScript(std::move(steps));
-    welcome.DoModal();
-    guitest::EndScript();
-    SetMainWnd(nullptr);
-    ok(!g_searchPage.IsWindow() && !ProgressOpen(), "the pages went with the welcome window");
+void Choose(int line) { // clicks the line, then "确定"
+    ClickLine(Step1(), line);
+    Press(Step1(), IDOK);
 }
 Step WhenIdle(std::function<void()> act) {
     return {"step 1 idle", [] { return Idle(Step1()); }, std::move(act)};
 }
 Step PressStart() {
-    return {"开始", [] { return lab::Shown(IDD_WELCOME) && !g_searchPage.IsWindow(); },
-            [] {
-                g_pressedAt = guitest::NowMs();
-                Press(GetMainWnd()->m_hWnd, IDC_START);
-            }};
-}
-// Types `password` and presses "确定"; an empty one cancels.
-Step InPasswordWindow(const std::string& password) {
-    return {"the password window", [] { return lab::Shown(IDD_PASSWORD) && !FindMessageBox(); },
-            [password] {
-                SetDlgItemTextW(lab::Shown(IDD_PASSWORD), IDC_PASSWORD,
-                                WideFromAnsi(password).c_str());
-                Press(lab::Shown(IDD_PASSWORD), password.empty() ? IDCANCEL : IDOK);
-            }};
+    return lab::On(IDD_WELCOME, [](HWND welcome) { Press(welcome, IDC_START); });
 }
 
 // Each run-time control placed, lettered, in its font and coloured by its row.
 void CheckWiring(HWND page) {
-    std::vector<HWND> controls; // in the order the page made them
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
-            controls.push_back(child);
+    const std::vector<HWND> controls = lab::RunTimeControls(page);
     ok(controls.size() == kSearchPageLayout.size(), "16 run-time controls");
     RECT client{};
     GetClientRect(page, &client);
+    const auto fonts = static_cast<CWizardPage*>(CDialog::FromHandle(page))->MeasuredFonts();
     HDC dc = CreateCompatibleDC(nullptr);
     const LONG dpi = GetDeviceCaps(dc, LOGPIXELSY);
     const int tenths[] = {220, 150, 110, 100}, pixels[] = {20, 17}; // A-D; bold E, F
-    for (std::size_t i = 0; i < controls.size() && i < kSearchPageLayout.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(controls.size(), kSearchPageLayout.size()); ++i) {
         const RunTimeControl& row = kSearchPageLayout[i];
         const std::wstring text = guitest::WindowText(controls[i]);
-        const PixelRect want =
-            Place(row, {double(client.right), double(client.bottom), double(win::AnsiLength(text)),
-                        static_cast<CWizardPage*>(CDialog::FromHandle(page))->MeasuredFonts()});
-        RECT place{};
-        GetWindowRect(controls[i], &place);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&place), 2);
-        const PixelRect got = {place.left, place.top, place.right, place.bottom};
+        RECT at{};
+        GetWindowRect(controls[i], &at);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&at), 2);
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(controls[i], WM_GETFONT, 0, 0)),
                    sizeof font, &font);
         SendMessageW(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(controls[i]));
-        ok(got == want && (row.textId == 0 || text == win::LoadResourceString(row.textId)) &&
+        ok(PixelRect(at.left, at.top, at.right, at.bottom) ==
+                   Place(row, {double(client.right), double(client.bottom),
+                               double(win::AnsiLength(text)), fonts}) &&
+               (row.textId == 0 || text == win::LoadResourceString(row.textId)) &&
                font.lfHeight == (row.font < kFontE ? -(dpi * tenths[row.font] / 720)
                                                    : pixels[row.font - kFontE]) &&
                (font.lfWeight == FW_BOLD) == (row.font >= kFontE) &&
                std::wstring(font.lfFaceName) == (row.font == kFontF ? L"Arial" : kPageFace) &&
                GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,
-           "control %zu: (%d,%d)-(%d,%d) got (%d,%d)-(%d,%d); font %ld %s; colour %06lx", i,
-           want.left, want.top, want.right, want.bottom, got.left, got.top, got.right, got.bottom,
-           font.lfHeight, guitest::Narrow(font.lfFaceName).c_str(), GetTextColor(dc));
+           "control %zu: at (%ld,%ld)-(%ld,%ld), font %ld %s, colour %06lx", i, at.left, at.top,
+           at.right, at.bottom, font.lfHeight, guitest::Narrow(font.lfFaceName).c_str(),
+           GetTextColor(dc));
     }
     DeleteDC(dc);
 }
@@ -133,9 +97,9 @@ void CheckList(const std::vector<std::string>& arrays) {
             want.append("|").append(guitest::Narrow(WideFromAnsi(GetSetting(arrays[line], key))));
         const DeviceRecord* record = g_deviceList.At(line);
         ok(Lines(Step1()).at(line) == WideFromAnsi(GetSetting(arrays[line], "expect.name")) &&
-               Enabled(Step1(), IDOK) && ToList(Step1(), LB_GETCURSEL) == line &&
-               Fields() == want.substr(1) && g_reportedSettings == arrays[line] &&
-               g_workingSettings == arrays[line] && record && g_clockReadAt == record->receivedAt,
+               Enabled(Step1(), IDOK) && Selected() == line && Fields() == want.substr(1) &&
+               g_reportedSettings == arrays[line] && g_workingSettings == arrays[line] && record &&
+               g_clockReadAt == record->receivedAt,
            "line %d: named, selected, shown whole, the settings, clock at its reply", line);
         g_opened.clear();
         ClickLine(Step1(), line, true);
@@ -145,90 +109,50 @@ void CheckList(const std::vector<std::string>& arrays) {
     }
 }
 
-void CaseList(const std::string& path, const std::string& flag) {
+void CaseList(const lab::Args& args) {
     std::vector<std::string> arrays;
-    std::ifstream in("Z:" + path, std::ios::binary);
+    std::ifstream in("Z:" + win::AnsiFromWide(args[0]), std::ios::binary);
     for (std::string line; std::getline(in, line);)
         arrays.push_back(line);
-    std::vector<double> times;
-    std::vector<Step> steps;
-    for (int run = 0; run < 5; ++run) {
-        steps.push_back(PressStart());
-        steps.push_back(WhenIdle([&, run] {
-            times.push_back(guitest::NowMs() - g_pressedAt);
-            ok(Lines(Step1()).size() == arrays.size(), "search %d lists every array", run);
-            if (run == 0)
-                CheckList(arrays);
-            if (run == 4) {
-                ClickLine(Step1(), 1);
-                return Press(Step1(), IDOK);
-            }
-            SendMessageW(Step1(), WM_COMMAND, MAKEWPARAM(IDC_SEARCH_EXIT, BN_CLICKED), 0);
-            ok(!g_searchPage.IsWindow() && g_deviceList.size() == 0 && lab::Shown(IDD_WELCOME),
-               "\"退出\" empties the device list, the welcome stays");
-        }));
-    }
+    const std::string folder = "Z:" + win::AnsiFromWide(args[1]);
     std::string fields;
-    steps.insert(
-        steps.end(),
-        {InPasswordWindow("wrong"),
-         guitest::ExpectBox("Error", "Wrong password!"),
-         InPasswordWindow(""),
-         WhenIdle([&] {
-             ok(!g_networkPage.IsWindow() && ToList(Step1(), LB_GETCURSEL) == 1 &&
-                    g_deviceList.size() == arrays.size(),
-                "a refused password stays on step 1, line 1 and the device list kept");
-             Press(Step1(), IDOK);
-         }),
-         InPasswordWindow("admin"),
-         {"step 2", [] { return lab::Shown(IDD_NETWORK_PAGE) != nullptr; },
-          [] {
-              ok(!g_searchPage.IsWindow() && g_deviceList.size() == 0,
-                 "step 1 destroyed, the device list emptied");
-              Press(GetMainWnd()->m_hWnd, IDC_START);
-          }},
-         WhenIdle([] { Press(Step1(), IDOK); }),
-         InPasswordWindow("admin"),
-         {"step 2 shown again", [] { return !PasswordOpen() && !FindMessageBox(); },
-          [&] {
-              ok(IsWindowVisible(g_networkPage.m_hWnd) && IsWindowVisible(Step1()) &&
-                     g_deviceList.size() == arrays.size(),
-                 "with step 2 open, both pages and the device list stay");
-              std::printf("search_lab: stop the arrays\n");
-              std::fflush(stdout);
-          }},
-         {"the arrays stopped",
-          [flag] { return GetFileAttributesA(("Z:" + flag).c_str()) != INVALID_FILE_ATTRIBUTES; },
-          [&] {
-              fields = Fields();
-              lab::g_ticks = 0;
-              Press(Step1(), IDC_SEARCH_AGAIN);
-          }},
-         WhenIdle([&] {
-             ok(lab::g_ticks == 16 && Lines(Step1()).empty() && g_deviceList.size() == 0 &&
-                    !Enabled(Step1(), IDOK) && Fields() == fields &&
-                    !lab::Rows(Step1(), kSearchFirstField, 1).empty() &&
-                    g_reportedSettings == arrays[0] && g_workingSettings == arrays[0],
-                "no answer: empty, 确定 off after tick 16 (%u); line 0 kept", lab::g_ticks);
-         })});
-    RunWizard(std::move(steps));
-    std::sort(times.begin(), times.end());
-    if (times.size() == 5)
-        std::printf("from \"开始\" to the filled list: median %.0f ms (%.0f to %.0f)\n", times[2],
-                    times[0], times[4]);
+    RunWizard({
+        PressStart(),
+        WhenIdle([&] {
+            ok(Lines(Step1()).size() == arrays.size(), "the search lists every array");
+            CheckList(arrays);
+            fields = Fields(); // line 0's, the last clicked
+            CloseHandle(CreateFileA((folder + "/stop").c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, 0, nullptr));
+        }),
+        {"the arrays stopped",
+         [&] {
+             return GetFileAttributesA((folder + "/stopped").c_str()) != INVALID_FILE_ATTRIBUTES;
+         },
+         [] {
+             lab::g_ticks = 0;
+             Press(Step1(), IDC_SEARCH_AGAIN);
+         }},
+        WhenIdle([&] {
+            ok(lab::g_ticks == 16 && Lines(Step1()).empty() && g_deviceList.size() == 0 &&
+                   !Enabled(Step1(), IDOK) && Fields() == fields &&
+                   g_reportedSettings == arrays[0] && g_workingSettings == arrays[0],
+               "no answer: empty, 确定 off after tick 16 (%u); line 0 kept", lab::g_ticks);
+        }),
+    });
 }
 
 Step WarningBox(int answer) {
     const char text[] = "Another array also answers for 10.77.1.1.\nThe password check and the new "
                         "settings will reach every array with this address.\nGo on?";
     return guitest::ExpectBox("search_lab", text, [answer] {
-        ok(!PasswordOpen(), "the warning first");
+        ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "the warning first");
         PostMessageW(FindMessageBox()->window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     });
 }
 
 // Every reply comes twice; A and B report one address.
-void CaseShared() {
+void CaseShared(const lab::Args&) {
     RunWizard({
         PressStart(),
         WhenIdle([] {
@@ -239,33 +163,32 @@ void CaseShared() {
         }),
         WarningBox(IDNO),
         WhenIdle([] {
-            ok(!lab::Shown(IDD_PASSWORD) && ToList(Step1(), LB_GETCURSEL) == 0,
-               "\"No\": step 1 as it was");
-            ClickLine(Step1(), 4);
-            Press(Step1(), IDOK);
+            ok(!lab::Shown(IDD_PASSWORD) && Selected() == 0, "\"No\": step 1 as it was");
+            Choose(4);
         }),
-        InPasswordWindow(""), // a repeated reply is no second array: no warning
-        WhenIdle([] {
-            ClickLine(Step1(), 2);
-            Press(Step1(), IDOK);
-        }),
+        lab::Password(L""), // a repeated reply is no second array: no warning
+        WhenIdle([] { Choose(2); }),
         WarningBox(IDYES),
-        InPasswordWindow("admin"),
-        {"step 2", [] { return lab::Shown(IDD_NETWORK_PAGE) != nullptr; }, [] {}},
+        lab::Password(L"admin"),
+        lab::On(IDD_NETWORK_PAGE, [](HWND) {}),
     });
 }
 
 // Every reply goes to another computer.
-void CaseNobody() {
+void CaseNobody(const lab::Args&) {
     RunWizard({PressStart(), WhenIdle([] { ok(Lines(Step1()).empty(), "none listed"); })});
 }
 
 // Two step-1 windows search at once, from step 2's "上一步" and "开始": one can listen.
-void CaseTwice() {
+void CaseTwice(const lab::Args&) {
     SOCKET held = INVALID_SOCKET;
     std::vector<std::wstring> before;
     const Step bindBox =
         guitest::ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code");
+    // Left open until the search that could not listen has expired in it, which
+    // gives the window back: closing the box must not take it away again.
+    Step bindBoxPastExpiry = bindBox;
+    bindBoxPastExpiry.ready = [] { return FindMessageBox() && Enabled(Step1(), IDC_SEARCH_AGAIN); };
     RunWizard({
         {"the welcome window", [] { return GetMainWnd()->IsWindow(); },
          [] {
@@ -286,15 +209,15 @@ void CaseTwice() {
              ok(all.size() == g_deviceList.size() && !all.empty() && second.size() <= all.size() &&
                     std::equal(second.begin(), second.end(), all.begin()) && held != INVALID_SOCKET,
                 "both list the device list (%zu, %zu); no socket left", all.size(), second.size());
-             before = Lines(Step1());
+             before = second;
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
-        bindBox,
+        bindBoxPastExpiry,
         WhenIdle([&] {
             closesocket(held);
             std::vector<std::wstring> want = before, all = Lines(g_first);
             want.insert(want.end(), all.begin(), all.end());
-            ok(Lines(Step1()) == want && ToList(Step1(), LB_GETCURSEL) == 0,
+            ok(Lines(Step1()) == want && Selected() == 0,
                "it keeps its lines and appends the records once more");
             Press(g_first, IDC_SEARCH_AGAIN);
             Press(Step1(), IDC_SEARCH_AGAIN);
@@ -337,9 +260,10 @@ LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CaseBurst(const std::string& count, const std::string& bytes) {
-    if (!bytes.empty())
-        g_receiveBufferRequest = std::stoi(bytes);
+void CaseBurst(const lab::Args& args) {
+    const std::string count = win::AnsiFromWide(args[0]);
+    if (args.size() > 1)
+        g_receiveBufferRequest = std::stoi(args[1]);
     const HHOOK hook = SetWindowsHookExW(WH_CBT, NoteProbe, nullptr, GetCurrentThreadId());
     RunWizard({PressStart(), WhenIdle([&] {
                    const int listed = static_cast<int>(Lines(Step1()).size());
@@ -360,20 +284,14 @@ void OpenWebPage(const std::wstring& address) {
 }
 
 int wmain(int argc, wchar_t** argv) {
-    const auto arg = [&](int i) { return i < argc ? win::AnsiFromWide(argv[i]) : ""; };
-    const std::string mode = arg(1);
-    std::function<void()> run;
-    if (mode == "list" && argc == 4)
-        run = [&] { CaseList(arg(2), arg(3)); };
-    else if (mode == "burst" && (argc == 3 || argc == 4))
-        run = [&] { CaseBurst(arg(2), arg(3)); };
-    else if (argc == 2 && (mode == "shared" || mode == "nobody" || mode == "twice"))
-        run = mode == "shared" ? CaseShared : mode == "nobody" ? CaseNobody : CaseTwice;
-    if (!run) {
-        std::printf("usage: search_lab list FILE FLAG|shared|nobody|twice|burst N [BYTES]\n");
-        return 2;
-    }
     // The exchange ticks of step 1, or in `twice` of the window step 2 made.
-    return lab::RunLab(
-        "lab_search_" + mode, [] { return g_first ? g_first : Step1(); }, run);
+    return lab::Main(argc, argv, "search",
+                     "list FILE FOLDER | shared | nobody | twice | burst N [BYTES]",
+                     [] { return g_first ? g_first : Step1(); },
+                     {{L"list", 2, CaseList},
+                      {L"shared", 0, CaseShared},
+                      {L"nobody", 0, CaseNobody},
+                      {L"twice", 0, CaseTwice},
+                      {L"burst", 1, CaseBurst},
+                      {L"burst", 2, CaseBurst}});
 }
