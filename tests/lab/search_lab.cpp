@@ -249,13 +249,15 @@ void CaseTwice(const lab::Args&) {
     });
 }
 
-// The search's progress window opens as the probe goes out: the burst's clock starts there.
+// Right after the search's progress window is given its message the ticks
+// start, and the probe follows once this computer's addresses are looked up
+// (some milliseconds): the burst's clock starts with the ticks.
 double g_probedAt = 0;
 LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
-    wchar_t name[16] = L"";
-    if (code == HCBT_CREATEWND && g_probedAt == 0 && Step1() != nullptr &&
-        reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent == Step1() &&
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16) && std::wstring(name) == L"#32770")
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && g_probedAt == 0 &&
+        GetDlgCtrlID(call->hwnd) == IDC_PROGRESS_MESSAGE && Step1() != nullptr &&
+        GetWindow(GetParent(call->hwnd), GW_OWNER) == Step1())
         g_probedAt = guitest::NowMs();
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -264,7 +266,7 @@ void CaseBurst(const lab::Args& args) {
     const std::string count = win::AnsiFromWide(args[0]);
     if (args.size() > 1)
         g_receiveBufferRequest = std::stoi(args[1]);
-    const HHOOK hook = SetWindowsHookExW(WH_CBT, NoteProbe, nullptr, GetCurrentThreadId());
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NoteProbe, nullptr, GetCurrentThreadId());
     RunWizard({PressStart(), WhenIdle([&] {
                    const int listed = static_cast<int>(Lines(Step1()).size());
                    std::printf("burst of %s arrays: %d listed %.0f ms after the probe\n",
