@@ -147,7 +147,6 @@ void CheckClock(FuzzedDataProvider& input) {
             AdvanceClock(reading, a > LLONG_MAX - b ? LLONG_MAX : a + b));
 }
 
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     FUZZ_CHECK(input);

@@ -3,8 +3,11 @@
 // - welcome_only (WELCOME_ONLY): what the wizard must do before its welcome
 //   window is up (the common controls, Windows Sockets, the welcome template
 //   with its font, picture and manifest) and nothing of the wizard's own.
+// Windows Sockets before the rest of the Windows headers.
 #include <winsock2.h>
+
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "res/resource.h"
