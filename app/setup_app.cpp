@@ -7,6 +7,14 @@
 
 #include <winsock2.h>
 
+#include <commctrl.h>
+
+void RegisterControlClasses() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
+                                                          ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+}
+
 BOOL CSetupApp::InitInstance() {
     WSADATA data;
     if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {

@@ -2,6 +2,10 @@
 // The application object: starts Windows Sockets and runs the welcome window.
 #include <windows.h>
 
+// The common control classes the wizard's windows use: the program registers
+// them before its first window, and so do the tests that make its windows.
+void RegisterControlClasses();
+
 class CSetupApp {
 public:
     // Always FALSE: the program ends when it returns.

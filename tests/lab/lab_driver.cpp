@@ -2,8 +2,6 @@
 
 #include "messaging/message.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace lab {
@@ -118,9 +116,7 @@ int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (
     });
     if (mode == modes.end())
         return std::printf("usage: %s_lab %s\n", driver, usage), 2;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
-                                                       ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    RegisterControlClasses();
     WSADATA data;
     ok(WSAStartup(MAKEWORD(2, 2), &data) == 0, "Winsock starts");
     g_watched = watched;

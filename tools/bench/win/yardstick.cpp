@@ -2,7 +2,8 @@
 // - bare_dialog: shows one empty dialog and nothing else;
 // - welcome_only (WELCOME_ONLY): what the wizard must do before its welcome
 //   window is up (the common controls, Windows Sockets, the welcome template
-//   with its font, picture and manifest) and nothing of the wizard's own.
+//   with its font, picture and manifest) and nothing of the wizard's own,
+//   not even the wizard's function that registers the control classes.
 // Windows Sockets before the rest of the Windows headers.
 #include <winsock2.h>
 
