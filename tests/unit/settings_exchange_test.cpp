@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-const std::string kArray = "sys.dns=8.8.8.8&sys.hostname=nas&x.fw=1.2&nwk.bootproto=none&"
-                           "nwk.ipaddr=192.168.1.20&opt=a=b&nwk.netmask=255.255.255.0&"
-                           "sys.gateway=192.168.1.1&nwk.mac=00:11:22:33:44:55";
+const std::string kArray = "sys.dns=8.8.8.8&sys.hostname=nas&x=1&nwk.bootproto=none&nwk.ipaddr="
+                           "1.2.3.4&opt=a=b&nwk.netmask=255.0.0.0&sys.gateway=1.2.3.1&z=2";
 
 template <class Values, class Block> Values Load(const std::string& settings, Block block) {
     Values values;
@@ -27,49 +28,41 @@ std::string Save(std::string target, Values values, Block block) {
 }
 
 TEST(NetworkSettings, LoadsOnlyTheExactWordDhcpAndAddressesAsTheControlWould) {
-    const struct {
-        std::string settings;
-        bool dhcp;
-        std::optional<Octets> ipaddr;
-    } cases[] = {
+    const std::tuple<std::string, bool, std::optional<Octets>> cases[] = {
         {"nwk.bootproto=DHCP&nwk.ipaddr=192..168.1", false, Octets{192, 168, 1, 0}},
         {"nwk.bootproto=dhcp &nwk.ipaddr=300.1.2.3.4", false, Octets{44, 1, 2, 3}},
         {"nwk.ipaddr=99999999999999999999.-99999999999999999999.4294967296.x", false,
          Octets{255, 0, 255, 0}},
         {"nwk.bootproto=dhcp&nwk.ipaddr=", true, std::nullopt},
     };
-    for (const auto& c : cases) {
-        const auto values = Load<NetworkValues>(c.settings, ExchangeNetworkSettings);
-        EXPECT_TRUE(values.dhcp == c.dhcp && values.addresses[0] == c.ipaddr) << c.settings;
+    for (const auto& [settings, dhcp, ipaddr] : cases) {
+        const auto values = Load<NetworkValues>(settings, ExchangeNetworkSettings);
+        EXPECT_TRUE(values.dhcp == dhcp && values.addresses[0] == ipaddr) << settings;
     }
 }
 
 TEST(NetworkSettings, SavesInPlaceAppendsAbsentKeysAndCommitsAllOrNothing) {
     const NetworkValues manual = {"nas2", false, {std::nullopt, Octets{}, Octets{10, 0, 0, 1}}};
     const NetworkValues dhcp = {"nas2", true, {Octets{1, 1, 1, 1}}};
-    const std::string nearlyFull = "pad=" + std::string(990, 'p');
-    const struct {
-        std::string before;
-        NetworkValues values;
-        std::string after;
-    } cases[] = {
+    const std::string full = "p=" + std::string(960, 'p') + "&sys.hostname=nas2&nwk.bootproto=dhcp";
+    const std::tuple<std::string, NetworkValues, std::string> cases[] = {
         {kArray, manual,
-         "sys.dns=&sys.hostname=nas2&x.fw=1.2&nwk.bootproto=none&nwk.ipaddr=&opt=a=b&"
-         "nwk.netmask=&sys.gateway=10.0.0.1&nwk.mac=00:11:22:33:44:55"},
+         "sys.dns=&sys.hostname=nas2&x=1&nwk.bootproto=none&nwk.ipaddr=&opt=a=b&nwk.netmask=&"
+         "sys.gateway=10.0.0.1&z=2"},
         // DHCP leaves the four addresses as the array reported them.
         {kArray, dhcp,
-         "sys.dns=8.8.8.8&sys.hostname=nas2&x.fw=1.2&nwk.bootproto=dhcp&"
-         "nwk.ipaddr=192.168.1.20&opt=a=b&nwk.netmask=255.255.255.0&"
-         "sys.gateway=192.168.1.1&nwk.mac=00:11:22:33:44:55"},
+         "sys.dns=8.8.8.8&sys.hostname=nas2&x=1&nwk.bootproto=dhcp&nwk.ipaddr=1.2.3.4&opt=a=b&"
+         "nwk.netmask=255.0.0.0&sys.gateway=1.2.3.1&z=2"},
         {"u=1", manual,
          "u=1&sys.hostname=nas2&nwk.bootproto=none&nwk.ipaddr=&nwk.netmask=&"
          "sys.gateway=10.0.0.1&sys.dns="},
-        {"", dhcp, "sys.hostname=nas2&nwk.bootproto=dhcp"},
+        // All or nothing: a refused pair, or one that would pass 999 characters.
         {kArray, {"a&nwk.bootproto=dhcp", false, {}}, "-"},
-        {nearlyFull, dhcp, "-"},
+        {full.substr(0, 962), dhcp, full},
+        {full.substr(0, 962) + "p", dhcp, "-"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Save(c.before, c.values, ExchangeNetworkSettings), c.after) << c.values.hostName;
+    for (const auto& [before, values, after] : cases)
+        EXPECT_EQ(Save(before, values, ExchangeNetworkSettings), after) << values.hostName;
 }
 
 // Date and time keys between two pairs the page does not own.
@@ -83,31 +76,28 @@ std::string DateTimeSettings(const std::string& zone, const std::string& date,
 TEST(DateTimeSettings, LoadsAndSavesBackWhatThePageShows) {
     for (int row = 0; row < kTimeZoneRows; ++row) // "Atlantic" is not "Mid-Atlantic"
         EXPECT_EQ(RowForZone(ZoneWord(row)), row) << ZoneWord(row);
-    const struct {
-        std::string zone, list, server;
-        int zoneRow, ntpSelected;
-        std::string savedZone, savedServer;
-    } cases[] = {
-        // A value no zone word equals selects the last row containing it.
-        {"Atlantic Time", "a.ntp,a.ntp2", "a.ntp2", 13, 2, "Atlantic", "a.ntp2"},
-        {"tlantic", "a.ntp,a.ntp2", "A.NTP", 19, 1, "Mid-Atlantic", "a.ntp"},
-        {"GMT+08:00", "a.ntp", "None", 49, 0, "Taipei", "none"},
-        {"", "", "NONE", 62, 0, "Fiji", "none"},
-        // No row, or no whole item, to write: the stored value stays byte for byte.
-        {"beijing", "a.ntp,a.ntp2", "a.nt", -1, -1, "beijing", "a.nt"},
-        {"EOF", "", "", -1, 0, "EOF", "none"},
-        // The search starts at item 2, like the list's own; empty pieces are no items.
-        {"Fiji", "x,none", "none", 62, 2, "Fiji", "none"},
-        {"Fiji", ",a.ntp,,b.ntp,", "b.ntp", 62, 2, "Fiji", "b.ntp"},
-    };
-    for (const auto& c : cases) {
-        const std::string stored = DateTimeSettings(c.zone, "2006/3/7", "9:5:0", c.list, c.server);
+    // Stored zone, server list and server; the row and item loaded; the zone and server saved.
+    const std::tuple<std::string, std::string, std::string, int, int, std::string, std::string>
+        cases[] = {
+            // A value no zone word equals selects the last row containing it.
+            {"Atlantic Time", "a.ntp,a.ntp2", "a.ntp2", 13, 2, "Atlantic", "a.ntp2"},
+            {"tlantic", "a.ntp,a.ntp2", "A.NTP", 19, 1, "Mid-Atlantic", "a.ntp"},
+            {"GMT+08:00", "a.ntp", "None", 49, 0, "Taipei", "none"},
+            {"", "", "NONE", 62, 0, "Fiji", "none"},
+            // No row, or no whole item, to write: the stored value stays byte for byte.
+            {"beijing", "a.ntp,a.ntp2", "a.nt", -1, -1, "beijing", "a.nt"},
+            {"EOF", "", "", -1, 0, "EOF", "none"},
+            // The search starts at item 2, like the list's own; empty pieces are no items.
+            {"Fiji", "x,none", "none", 62, 2, "Fiji", "none"},
+            {"Fiji", ",a.ntp,,b.ntp,", "b.ntp", 62, 2, "Fiji", "b.ntp"},
+        };
+    for (const auto& [zone, list, server, zoneRow, ntpItem, savedZone, savedServer] : cases) {
+        const std::string stored = DateTimeSettings(zone, "2006/3/7", "9:5:0", list, server);
         const auto values = Load<DateTimeValues>(stored, ExchangeDateTimeSettings);
-        EXPECT_EQ(std::pair(values.zoneRow, values.ntpSelected),
-                  std::pair(c.zoneRow, c.ntpSelected))
+        EXPECT_EQ(std::pair(values.zoneRow, values.ntpSelected), std::pair(zoneRow, ntpItem))
             << stored;
         EXPECT_EQ(Save(stored, values, ExchangeDateTimeSettings),
-                  DateTimeSettings(c.savedZone, "2006/03/07", "09:05:00", c.list, c.savedServer));
+                  DateTimeSettings(savedZone, "2006/03/07", "09:05:00", list, savedServer));
     }
 }
 
