@@ -1,7 +1,6 @@
-// Hostile input against the settings operations, reply parser, device list, the blocks
-// of steps 2 and 3 and the running clock. Sanitizers catch bad reads; Require wrong results.
-// Each family is its own fuzzer (FUZZ_CHECK names it) so that each gets its own corpus
-// and its own count of executions.
+// Hostile input against the settings operations, reply parser, device list, the blocks of
+// steps 2 and 3 and the running clock, one family a fuzzer (FUZZ_CHECK) with its own corpus.
+// Sanitizers catch bad reads; Require wrong results.
 #include "app/device_list.h"
 #include "messaging/message.h"
 #include "messaging/settings.h"
@@ -120,8 +119,8 @@ void CheckDateTime(FuzzedDataProvider& input) {
          {"sys.Time.timeZone", "date", "time", "sys.Time.ntpServer"});
 }
 
-// A valid reading moves by exactly the interval, stopping at the last second a
-// picker holds; moves add up; anything else stays.
+// A valid reading moves by exactly the interval to a valid one, stopping at the last
+// second a picker holds; moves add up; anything else stays.
 void CheckClock(FuzzedDataProvider& input) {
     using namespace std::chrono;
     const auto in = [&input](int low, int high) { return input.ConsumeIntegralInRange(low, high); };
@@ -130,19 +129,21 @@ void CheckClock(FuzzedDataProvider& input) {
     const auto interval = [&] { return input.ConsumeIntegralInRange(0LL, LLONG_MAX) >> in(0, 62); };
     const long long a = interval(), b = interval();
     const ClockReading advanced = AdvanceClock(reading, a);
-    const auto [date, time] = reading;
-    const bool valid = date.year >= 1601 && date.year <= 9999 &&
-                       year_month_day(year(date.year), month(date.month), day(date.day)).ok() &&
-                       unsigned(time.hour) < 24 && unsigned(time.minute) < 60 &&
-                       unsigned(time.second) < 60;
-    if (!valid)
+    const auto valid = [](const ClockReading& r) {
+        const auto [d, t] = r;
+        return d.year >= 1601 && d.year <= 9999 &&
+               year_month_day(year(d.year), month(d.month), day(d.day)).ok() &&
+               unsigned(t.hour) < 24 && unsigned(t.minute) < 60 && unsigned(t.second) < 60;
+    };
+    if (!valid(reading))
         return Require(advanced == reading);
     const auto instant = [](const ClockReading& r) {
         return sys_days(year(r.date.year) / r.date.month / r.date.day) + hours(r.time.hour) +
                minutes(r.time.minute) + seconds(r.time.second);
     };
     const sys_seconds start = instant(reading), last = instant({{9999, 12, 31}, {23, 59, 59}});
-    Require(instant(advanced) == (a > (last - start).count() ? last : start + seconds(a)));
+    Require(valid(advanced) &&
+            instant(advanced) == (a > (last - start).count() ? last : start + seconds(a)));
     Require(AdvanceClock(advanced, b) ==
             AdvanceClock(reading, a > LLONG_MAX - b ? LLONG_MAX : a + b));
 }
