@@ -9,29 +9,21 @@
 namespace {
 
 using namespace std::string_literals;
-using Strings = std::tuple<std::string, std::string, std::string>;
 
-TEST(GetSetting, Cases) {
-    const Strings cases[] = {
-        {"sys.hostname=nas&nwk.bootproto=dhcp", "nwk.bootproto", "dhcp"},
-        {"sys.hostname=&nwk.bootproto=dhcp", "sys.hostname", ""},
-        // Keys match whole, only at the start or after "&".
-        {"sys.Time.ntpServerList=a,b", "sys.Time.ntpServer", ""},
-        {"update=1&date=2006/10/26", "date", "2006/10/26"},
-        {"note=x=evil&x=1", "x", "1"},
-        {"opt=a=b&x=1", "opt", "a=b"},
-    };
-    for (const auto& [text, key, value] : cases)
-        EXPECT_EQ(GetSetting(text, key), value) << text << " / " << key;
-}
-
-TEST(ReplaceSetting, Cases) {
+// Each pair replaced, or refused ("-": the text unchanged), then read back by its key.
+TEST(Settings, ReplaceAndGet) {
     const std::string full = "k=" + std::string(993, 'v'); // 995 characters
     const std::string host = "sys.hostname=nas&nwk.bootproto=dhcp";
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-        // text, key, pair, the text after it ("-": refused, the text unchanged)
-        {host, "sys.hostname", "sys.hostname=n2", "sys.hostname=n2&nwk.bootproto=dhcp"},
+        {host, "sys.hostname", "sys.hostname=", "sys.hostname=&nwk.bootproto=dhcp"},
+        {host, "nwk.bootproto", "nwk.bootproto=none", "sys.hostname=nas&nwk.bootproto=none"},
+        // Keys match whole, only at the start or after "&"; values are read whole.
         {"update=1&date=1&x=date=", "date", "date=22", "update=1&date=22&x=date="},
+        {"note=x=evil&x=1", "x", "x=2", "note=x=evil&x=2"},
+        {"opt=a&x=1", "opt", "opt=a=b", "opt=a=b&x=1"},
+        {"sys.Time.ntpServerList=a", "sys.Time.ntpServer", "sys.Time.ntpServer=b",
+         "sys.Time.ntpServerList=a&sys.Time.ntpServer=b"},
+        // An absent key is appended.
         {"a=1", "sys.dns", "sys.dns=8.8.8.8", "a=1&sys.dns=8.8.8.8"},
         {"", "a", "a=1", "a=1"},
         // The result never passes 999 characters.
@@ -46,6 +38,8 @@ TEST(ReplaceSetting, Cases) {
         std::string text = before;
         EXPECT_EQ(ReplaceSetting(text, key, pair), after != "-") << key << " / " << pair;
         EXPECT_EQ(text, after == "-" ? before : after) << key << " / " << pair;
+        if (after != "-")
+            EXPECT_EQ(GetSetting(text, key), pair.substr(key.size() + 1)) << text;
     }
 }
 
@@ -90,10 +84,8 @@ TEST(ParseReply, Cases) {
 }
 
 TEST(DeviceList, KeepsRecordsInOrderNamedByHostNamesCutToWholeCharacters) {
-    // "存" is B4 E6 in code page 936: a tenth would straddle the 19-byte limit.
-    std::string zh;
-    for (int i = 0; i < 10; ++i)
-        zh += "\xB4\xE6";
+    // 0xB4 opens a two-byte character in code page 936: a tenth would straddle 19 bytes.
+    const std::string zh(20, '\xB4');
     const std::pair<std::string, std::string> cases[] = {
         {"sys.hostname=alpha&nwk.ipaddr=10.0.0.5", "alpha"},
         {"nwk.ipaddr=10.0.0.5", ""},
@@ -105,13 +97,12 @@ TEST(DeviceList, KeepsRecordsInOrderNamedByHostNamesCutToWholeCharacters) {
         {"sys.hostname=x&p=" + std::string(kMaxSettingsLength - 17, 'p'), "x"},
     };
     DeviceList list;
-    for (const auto& [settings, name] : cases)
+    for (int i = 0; const auto& [settings, name] : cases) {
         ASSERT_TRUE(list.AddDevice(settings));
+        EXPECT_TRUE(list.At(i)->name == name && list.At(i++)->settings == settings) << name;
+    }
     EXPECT_FALSE(list.AddDevice(cases[6].first + "p"));
-    ASSERT_EQ(list.size(), std::size(cases));
-    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i)
-        EXPECT_TRUE(list.At(i)->name == cases[i].second && list.At(i)->settings == cases[i].first)
-            << i;
+    EXPECT_EQ(list.size(), std::size(cases));
 }
 
 } // namespace
