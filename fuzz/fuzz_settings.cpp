@@ -88,35 +88,56 @@ void CheckReply(FuzzedDataProvider& input) {
     }
 }
 
-// A page's values as loaded from hostile settings, most replaced by hostile ones.
-template <class Values, class Block>
-std::pair<std::string, Values> Load(FuzzedDataProvider& input, Block block) {
-    std::pair<std::string, Values> loaded{input.ConsumeRandomLengthString(1200), {}};
-    SettingsExchange load = SettingsExchange::Loading(loaded.first);
-    block(load, loaded.second);
-    return loaded;
+template <class Values, class Block> Values Loaded(const std::string& settings, Block block) {
+    Values values;
+    SettingsExchange load = SettingsExchange::Loading(settings);
+    block(load, values);
+    return values;
 }
 
+// The two pages: values loaded from hostile settings, most replaced by hostile ones, saved,
+// and on a commit every value the page wrote read back: a half write leaves one out.
 void CheckNetwork(FuzzedDataProvider& input) {
-    auto [settings, network] = Load<NetworkValues>(input, ExchangeNetworkSettings);
+    const std::string settings = input.ConsumeRandomLengthString(1200);
+    auto network = Loaded<NetworkValues>(settings, ExchangeNetworkSettings);
     network.hostName = input.ConsumeRandomLengthString(40);
     network.dhcp = input.ConsumeBool();
     for (std::optional<Octets>& address : network.addresses)
         if (input.ConsumeBool())
             input.ConsumeData(&address.emplace(), sizeof(Octets));
-    Save(settings, network, ExchangeNetworkSettings,
-         {"sys.hostname", "nwk.bootproto", "nwk.ipaddr", "nwk.netmask", "sys.gateway", "sys.dns"});
+    const auto saved = Save(
+        settings, network, ExchangeNetworkSettings,
+        {"sys.hostname", "nwk.bootproto", "nwk.ipaddr", "nwk.netmask", "sys.gateway", "sys.dns"});
+    if (!saved)
+        return;
+    const auto back = Loaded<NetworkValues>(*saved, ExchangeNetworkSettings);
+    Require(back.hostName == network.hostName && back.dhcp == network.dhcp);
+    for (std::size_t i = 0; i < network.addresses.size() && !network.dhcp; ++i)
+        Require(back.addresses[i].value_or(Octets{}) == network.addresses[i].value_or(Octets{}));
 }
 
 void CheckDateTime(FuzzedDataProvider& input) {
-    auto [settings, dateTime] = Load<DateTimeValues>(input, ExchangeDateTimeSettings);
+    const std::string settings = input.ConsumeRandomLengthString(1200);
+    auto dateTime = Loaded<DateTimeValues>(settings, ExchangeDateTimeSettings);
     const auto some = [&input] { return input.ConsumeIntegralInRange(-5, 120); };
     dateTime.zoneRow = input.ConsumeIntegralInRange(-3, kTimeZoneRows + 2);
     dateTime.date = {input.ConsumeIntegral<int>(), some(), some()};
     dateTime.time = {some(), some(), some()};
-    dateTime.ntpSelected = input.ConsumeIntegralInRange(-2, 1 + int(dateTime.ntpItems.size()));
-    Save(settings, dateTime, ExchangeDateTimeSettings,
-         {"sys.Time.timeZone", "date", "time", "sys.Time.ntpServer"});
+    const int ntp = input.ConsumeIntegralInRange(-2, 1 + int(dateTime.ntpItems.size()));
+    dateTime.ntpSelected = ntp;
+    const auto saved = Save(settings, dateTime, ExchangeDateTimeSettings,
+                            {"sys.Time.timeZone", "date", "time", "sys.Time.ntpServer"});
+    if (!saved)
+        return;
+    const bool ntpShown = ntp >= 0 && ntp < int(dateTime.ntpItems.size());
+    const std::string server = ntpShown ? dateTime.ntpItems[ntp] : "";
+    Require(
+        (ZoneWord(dateTime.zoneRow).empty() ||
+         Loaded<DateTimeValues>(*saved, ExchangeDateTimeSettings).zoneRow == dateTime.zoneRow) &&
+        "date=" + GetSetting(*saved, "date") == DatePair("date", dateTime.date) &&
+        "time=" + GetSetting(*saved, "time") == TimePair("time", dateTime.time) &&
+        (!ntpShown ||
+         GetSetting(*saved, "sys.Time.ntpServer") == (server == "None" ? "none" : server)));
 }
 
 // A valid reading moves by exactly the interval to a valid one, stopping at the last
