@@ -1,5 +1,4 @@
-// The thin layer's dialog: refusal, the modal loop, keyboard through the dialog
-// manager, exceptions at the window procedure.
+// The thin layer's dialog: the modal loop, and exceptions at the window procedure.
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/user_script.h"
@@ -9,53 +8,13 @@
 #include <stdexcept>
 #include <tuple>
 
-namespace {
-
-// The confirmation template: small, with IDOK and IDCANCEL.
-class TestDialog : public CDialog {
-public:
-    explicit TestDialog(HWND parent = nullptr) : CDialog(IDD_CONFIRM, parent) {}
-
-    LRESULT createResult = 0;
-    bool throwOnInit = false;
-
-protected:
-    BOOL OnInitDialog() override {
-        if (throwOnInit)
-            throw std::runtime_error("handler failed on purpose");
-        return CDialog::OnInitDialog();
-    }
-    bool ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        if (msg != WM_CREATE)
-            return CDialog::ProcessMessage(msg, wParam, lParam, result);
-        result = createResult;
-        return true;
-    }
-};
-
-} // namespace
-
-// OnCreate can refuse the window; a modeless window takes Tab through the dialog manager.
-GUI_TEST(create_refusal_and_tab) {
-    TestDialog dialog;
-    dialog.createResult = -1;
-    ok(!dialog.Create() && !dialog.IsWindow(), "expected OnCreate's -1 to refuse the window");
-    dialog.createResult = 0;
-    dialog.Create();
-    dialog.ShowWindow(SW_SHOW);
-    SetForegroundWindow(dialog.m_hWnd);
-    SetFocus(dialog.GetDlgItem(IDOK));
-    guitest::PressKey(dialog.GetDlgItem(IDOK), VK_TAB);
-    ok(GetFocus() == dialog.GetDlgItem(IDCANCEL), "expected Tab to move from OK to Cancel");
-}
-
 // The modal loop disables its owner, and with no parent the main window too
 // (the owner then is the page in front), leaving both as it found them; it
 // hands another window its keys; a quit request ends it and stays queued.
 GUI_TEST(modal_loop_disables_its_owners_and_leaves_a_quit_request) {
     for (const auto& [parented, pageEnabled, quit] :
          {std::tuple{false, TRUE, false}, {true, FALSE, false}, {true, TRUE, true}}) {
-        TestDialog other, main, page;
+        CDialog other(IDD_CONFIRM), main(IDD_CONFIRM), page(IDD_CONFIRM);
         other.Create();
         other.ShowWindow(SW_SHOW);
         main.Create();
@@ -64,7 +23,7 @@ GUI_TEST(modal_loop_disables_its_owners_and_leaves_a_quit_request) {
         page.ShowWindow(SW_SHOW);
         SetActiveWindow(page.m_hWnd);
         page.EnableWindow(pageEnabled);
-        TestDialog modal(parented ? page.m_hWnd : nullptr);
+        CDialog modal(IDD_CONFIRM, parented ? page.m_hWnd : nullptr);
         bool mainInside = false, pageInside = true;
         guitest::StartScript({{"modal window shown", [&] { return modal.IsWindowVisible(); },
                                [&] {
@@ -82,8 +41,7 @@ GUI_TEST(modal_loop_disables_its_owners_and_leaves_a_quit_request) {
         ok(result == (quit ? -1 : 42) && quitLeft == quit && !pageInside &&
                mainInside == parented && page.IsWindowEnabled() == pageEnabled &&
                main.IsWindowEnabled(),
-           "parented %d, quit %d: result %d, quit left %d; inside the loop page %d, main %d "
-           "enabled",
+           "parented %d, quit %d: result %d, quit left %d; inside the loop page %d, main %d",
            parented, quit, (int)result, quitLeft, pageInside, mainInside);
         SetMainWnd(nullptr);
     }
@@ -91,8 +49,10 @@ GUI_TEST(modal_loop_disables_its_owners_and_leaves_a_quit_request) {
 
 // Run by the test below in a process of its own: it must not come back.
 int ThrowInHandler() {
-    TestDialog dialog;
-    dialog.throwOnInit = true;
+    struct Throwing : CDialog {
+        Throwing() : CDialog(IDD_CONFIRM) {}
+        BOOL OnInitDialog() override { throw std::runtime_error("handler failed on purpose"); }
+    } dialog;
     dialog.Create();
     return 0;
 }
