@@ -28,6 +28,7 @@ struct Wizard {
         g_passwordChecks = 0;
         g_deviceList.FreeDeviceList();
         g_deviceList.AddDevice("sys.hostname=nas1");
+        g_workingSettings.clear();
     }
     ~Wizard() {
         welcome.DestroyWindow();
@@ -53,7 +54,7 @@ int PageWindowCount() {
 
 // A click or Enter destroys the page and shows the next, owned by the welcome
 // window (step 1 after the password check, emptying the device list). A target
-// open already, hidden by Esc, is only shown.
+// open already, hidden by Esc, is only shown, and nothing is stored.
 GUI_TEST(forward_moves_replace_the_page_or_show_an_open_one) {
     const struct {
         CDialog* from; // null: the welcome window
@@ -78,6 +79,7 @@ GUI_TEST(forward_moves_replace_the_page_or_show_an_open_one) {
             ok(!open || (IsWindow(target) && !IsWindowVisible(target)),
                "%u: expected Esc to hide it", id);
             const HWND from = move.from ? move.from->m_hWnd : wizard.welcome.m_hWnd;
+            const std::string before = g_workingSettings;
             const HWND button = GetDlgItem(from, move.button);
             (&move - moves + open) % 2 ? guitest::PressKey(button, VK_RETURN)
                                        : guitest::Click(button);
@@ -86,9 +88,11 @@ GUI_TEST(forward_moves_replace_the_page_or_show_an_open_one) {
                    GetWindow(move.to->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd &&
                    (move.from ? IsWindowVisible(from) == open && PageWindowCount() == 1 + open
                               : IsWindowEnabled(from) && PageWindowCount() == 1) &&
-                   g_deviceList.size() == !(step1 && !open) && g_passwordChecks == step1,
-               "%u (open %d): the page before %s? %d password checks, %zu devices", id, open,
-               open ? "kept" : "gone", g_passwordChecks, g_deviceList.size());
+                   g_deviceList.size() == !(step1 && !open) && g_passwordChecks == step1 &&
+                   (!open || g_workingSettings == before),
+               "%u (open %d): the page before %s? %d password checks, %zu devices, settings \"%s\"",
+               id, open, open ? "kept" : "gone", g_passwordChecks, g_deviceList.size(),
+               g_workingSettings.c_str());
         }
 }
 

@@ -1,0 +1,229 @@
+// Steps 2 and 3 wired to their real controls: what they show, and what Next
+// leaves in the working settings.
+#include "app/app_objects.h"
+#include "app/page_moves.h"
+#include "app/wizard_state.h"
+#include "messaging/settings.h"
+#include "res/resource.h"
+#include "tests/gui/gui_test.h"
+#include "tests/gui/user_script.h"
+
+#include <commctrl.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// Unknown keys around and between step 2's own.
+const std::string kNetwork =
+    "x.fw=1.2&sys.dns=8.8.8.8&sys.hostname=nas&nwk.bootproto=none&nwk.ipaddr=192.168.0.5&"
+    "nwk.netmask=255.255.255.0&sys.gateway=192.168.0.1&nwk.mac=00:11";
+const std::string kDateTime =
+    "sys.hostname=nas1&sys.Time.timeZone=Taipei&date=2006/12/31&time=23:59:58"
+    "&sys.Time.ntpServerList=a.ntp,a.ntp2&sys.Time.ntpServer=a.ntp";
+
+std::string With(std::string settings, const std::string& key, const std::string& value) {
+    ReplaceSetting(settings, key, key + "=" + value);
+    return settings;
+}
+
+// `page` opened on `settings`, whose date and time were read `readAgo` ago (a
+// reading from the future keeps the clock still); the pages it leads to go too.
+struct OpenStep {
+    OpenStep(CDialog& page, const std::string& settings, Clock::duration readAgo = -1h) {
+        g_workingSettings = settings;
+        g_clockReadAt = Clock::now() - readAgo;
+        MoveToPage(nullptr, page);
+    }
+    ~OpenStep() {
+        g_networkPage.DestroyWindow();
+        g_dateTimePage.DestroyWindow();
+        g_reviewPage.DestroyWindow();
+    }
+};
+
+HWND Step2(int id) {
+    return g_networkPage.GetDlgItem(id);
+}
+
+HWND Step3(int id) {
+    return g_dateTimePage.GetDlgItem(id);
+}
+
+// Key by key in an emptied host name box, as typed.
+std::string Type(const std::wstring& keys) {
+    SetWindowTextW(Step2(IDC_HOSTNAME), L"");
+    for (wchar_t key : keys)
+        SendMessageW(Step2(IDC_HOSTNAME), WM_CHAR, key, 1);
+    return guitest::Narrow(guitest::WindowText(Step2(IDC_HOSTNAME)));
+}
+
+void ExpectMode(bool dhcp) {
+    ok(IsDlgButtonChecked(g_networkPage.m_hWnd, IDC_DHCP) == dhcp &&
+           IsDlgButtonChecked(g_networkPage.m_hWnd, IDC_MANUAL_IP) == !dhcp,
+       "expected %s marked alone", dhcp ? "DHCP" : "manual");
+    for (int id : {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS}) {
+        // The fields inside show whether the control is drawn disabled.
+        ok(IsWindowEnabled(Step2(id)) != dhcp &&
+               IsWindowEnabled(GetWindow(Step2(id), GW_CHILD)) != dhcp,
+           "address %d: expected %s", id, dhcp ? "disabled" : "enabled");
+    }
+}
+
+// "2006/12/31 23:59:59": the date of `d`, the time of `t`.
+std::string Text(const SYSTEMTIME& d, const SYSTEMTIME& t) {
+    char text[40];
+    snprintf(text, sizeof text, "%d/%02d/%02d %02d:%02d:%02d", d.wYear, d.wMonth, d.wDay, t.wHour,
+             t.wMinute, t.wSecond);
+    return text;
+}
+
+std::string Shown() {
+    SYSTEMTIME date = {}, time = {};
+    SendMessageW(Step3(IDC_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+    SendMessageW(Step3(IDC_TIME), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return Text(date, time);
+}
+
+std::string Written() {
+    return GetSetting(g_workingSettings, "date") + " " + GetSetting(g_workingSettings, "time");
+}
+
+// The value and notification a change by the user's keys or calendar gives.
+void Change(int picker, SYSTEMTIME time) {
+    SendMessageW(Step3(picker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+    NMDATETIMECHANGE change = {{Step3(picker), (UINT_PTR)picker, DTN_DATETIMECHANGE}, 0, time};
+    SendMessageW(g_dateTimePage.m_hWnd, WM_NOTIFY, picker, reinterpret_cast<LPARAM>(&change));
+}
+
+} // namespace
+
+// The stored mode is marked alone. DHCP keeps the array's addresses, so
+// clicking it after edits shows the stored ones again, disabled.
+GUI_TEST(network_page_marks_one_mode_and_dhcp_shows_the_stored_addresses) {
+    {
+        const OpenStep step(g_networkPage, "nwk.bootproto=dhcp");
+        ExpectMode(true);
+    }
+    const OpenStep step(g_networkPage, kNetwork);
+    ExpectMode(false);
+    Type(L"edited");
+    SendMessageW(Step2(IDC_IPADDR), IPM_SETADDRESS, 0, MAKEIPADDRESS(9, 9, 9, 9));
+    guitest::Click(Step2(IDC_DHCP));
+    ExpectMode(true);
+    DWORD address = 0;
+    SendMessageW(Step2(IDC_IPADDR), IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+    ok(guitest::WindowText(Step2(IDC_HOSTNAME)) == L"nas" &&
+           address == MAKEIPADDRESS(192, 168, 0, 5),
+       "expected the stored name and address shown again");
+}
+
+GUI_TEST(network_host_name_limits_typing_not_the_stored_name) {
+    const OpenStep step(g_networkPage, "sys.hostname=abcdefghijklmnopqrst");
+    const std::string stored = guitest::Narrow(guitest::WindowText(Step2(IDC_HOSTNAME)));
+    ok(stored == "abcdefghijklmnopqrst", "expected the stored name whole, got %s", stored.c_str());
+    const std::string typed = Type(L"NAS-Server-Number-1");
+    ok(typed == "nas-server-numb", "expected 15 characters in lower case, got %s", typed.c_str());
+    // The limit is the array's, in bytes: seven Chinese characters and no eighth.
+    const std::string chinese = Type(L"网络存储阵列名称");
+    ok(chinese == guitest::Narrow(L"网络存储阵列名"), "expected 14 bytes, got %s", chinese.c_str());
+}
+
+// A refused Next writes nothing and the page stays: a host name with a
+// separator (its box then has the focus, the name selected), or settings past
+// the limit (step 3's padded date fits, its padded time then does not).
+GUI_TEST(a_refused_next_writes_nothing) {
+    const std::string separators = "Host name must not contain \"&\" or \"=\"!";
+    const std::string tooLong = guitest::Narrow(kSettingsTooLongText);
+    std::string fullNetwork = kNetwork + "&pad=";
+    fullNetwork.resize(kMaxSettingsLength - 4, 'p');
+    std::string fullDateTime = With(With(kDateTime, "date", "2006/3/7"), "time", "9:5:0") + "&pad=";
+    fullDateTime.resize(kMaxSettingsLength - 3, 'x');
+    const struct {
+        CDialog* page;
+        std::string settings;
+        const wchar_t* name; // typed on step 2
+        std::string box;
+    } cases[] = {{&g_networkPage, kNetwork, L"x&nwk.bootproto", separators},
+                 {&g_networkPage, kNetwork, L"a=b", separators},
+                 {&g_networkPage, fullNetwork, L"nas12345", tooLong},
+                 {&g_dateTimePage, fullDateTime, nullptr, tooLong}};
+    for (const auto& c : cases) {
+        const OpenStep step(*c.page, c.settings);
+        const bool step2 = c.page == &g_networkPage;
+        if (c.name)
+            Type(c.name);
+        guitest::StartScript({guitest::ExpectBox("Error", c.box)});
+        guitest::Click(c.page->GetDlgItem(step2 ? IDC_NETWORK_NEXT : IDC_DATETIME_NEXT));
+        guitest::EndScript();
+        const LRESULT selection = SendMessageW(Step2(IDC_HOSTNAME), EM_GETSEL, 0, 0);
+        ok(g_workingSettings == c.settings && c.page->IsWindowVisible() &&
+               !(step2 ? g_dateTimePage.IsWindow() : g_reviewPage.IsWindow()) &&
+               (c.box == tooLong || (GetFocus() == Step2(IDC_HOSTNAME) && LOWORD(selection) == 0 &&
+                                     HIWORD(selection) == wcslen(c.name))),
+           "%s: expected nothing written, the page kept", c.box.c_str());
+    }
+}
+
+// Read 1.5 s before the page opens, the stored clock shows a second on and
+// turns midnight while the test waits, in the pickers the user left alone.
+GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
+    static const struct {
+        int picker; // 0: untouched
+        bool change;
+        const char* written; // "00:00:0" where the time runs
+    } cases[] = {
+        {0, false, "2007/01/01 00:00:0"},        {IDC_DATE, false, "2006/12/31 00:00:0"},
+        {IDC_DATE, true, "2006/05/05 00:00:0"},  {IDC_TIME, false, "2007/01/01 23:59:59"},
+        {IDC_TIME, true, "2007/01/01 12:00:00"},
+    };
+    for (const auto& c : cases) {
+        const OpenStep step(g_dateTimePage, kDateTime, 1500ms);
+        ok(Shown() == "2006/12/31 23:59:59", "expected 23:59:59 shown, got %s", Shown().c_str());
+        if (c.change)
+            Change(c.picker, {2006, 5, 0, 5, 12, 0, 0, 0});
+        else if (c.picker)
+            SetFocus(Step3(c.picker));
+        guitest::PumpFor(1300);
+        guitest::Click(Step3(IDC_DATETIME_NEXT));
+        ok(Written().starts_with(c.written), "picker %d%s: expected %s, got %s", c.picker,
+           c.change ? " changed" : "", c.written, Written().c_str());
+        // Step 3 reopened from step 4 runs from what Next wrote, not from the reply.
+        ok(Clock::now() - g_clockReadAt < 1s, "expected the written clock read at Next");
+    }
+}
+
+GUI_TEST(datetime_a_refused_date_leaves_this_computers_clock) {
+    const auto local = [] {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        return Text(now, now);
+    };
+    const std::string before = local();
+    const OpenStep step(g_dateTimePage, With(kDateTime, "date", ""));
+    const std::string opened = Shown();
+    guitest::PumpFor(1300);
+    ok(Shown() != opened, "expected this computer's clock running from %s", opened.c_str());
+    guitest::Click(Step3(IDC_DATETIME_NEXT));
+    ok(before <= Written() && Written() <= local(), "expected this computer's clock %s, got %s",
+       before.c_str(), Written().c_str());
+}
+
+// The zone list gives the chosen row; the hidden NTP list its server, whole.
+GUI_TEST(datetime_the_lists_pass_their_choices_through) {
+    // The stored server in capitals selects its item, which Next writes.
+    const std::string server(300, 'n');
+    const std::string settings = With(With(kDateTime, "sys.Time.ntpServerList", "a.ntp," + server),
+                                      "sys.Time.ntpServer", std::string(300, 'N'));
+    const OpenStep step(g_dateTimePage, settings);
+    ok(!IsWindowVisible(Step3(IDC_NTP_SERVER)), "expected the NTP list hidden");
+    SendMessageW(Step3(IDC_TIMEZONE), CB_SETCURSEL, 4, 0);
+    guitest::Click(Step3(IDC_DATETIME_NEXT));
+    const std::string expected =
+        With(With(settings, "sys.Time.timeZone", "Pacific"), "sys.Time.ntpServer", server);
+    ok(g_workingSettings == expected, "expected \"%s\", got \"%s\"", expected.c_str(),
+       g_workingSettings.c_str());
+}
