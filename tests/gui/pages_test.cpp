@@ -75,7 +75,7 @@ const std::string kDateTime =
     "&sys.Time.ntpServerList=a.ntp,a.ntp2&sys.Time.ntpServer=a.ntp";
 
 std::string With(std::string settings, const std::string& key, const std::string& value) {
-    ReplaceSetting(settings, key, key + "=" + value);
+    ok(ReplaceSetting(settings, key, key + "=" + value), "expected %s to fit", key.c_str());
     return settings;
 }
 
@@ -326,10 +326,10 @@ GUI_TEST(datetime_a_refused_date_leaves_this_computers_clock) {
 // The zone list gives the chosen row; the hidden NTP list its server, whole.
 GUI_TEST(datetime_the_lists_pass_their_choices_through) {
     // The stored server in capitals selects its own item, not one it begins, and Next writes it.
-    const std::string server(300, 'n');
+    const std::string server(250, 'n');
     const std::string settings =
         With(With(kDateTime, "sys.Time.ntpServerList", server + "," + server + "2"),
-             "sys.Time.ntpServer", std::string(300, 'N'));
+             "sys.Time.ntpServer", std::string(250, 'N'));
     const Wizard wizard(&g_dateTimePage, settings);
     SendMessageW(Step3(IDC_TIMEZONE), CB_SETCURSEL, 4, 0);
     guitest::Click(Step3(IDC_DATETIME_NEXT));
