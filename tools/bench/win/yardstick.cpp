@@ -2,8 +2,9 @@
 // - bare_dialog: shows one empty dialog and nothing else;
 // - welcome_only (WELCOME_ONLY): what the wizard must do before its welcome
 //   window is up (the common controls, Windows Sockets, the welcome template
-//   with its font, picture and manifest) and nothing of the wizard's own,
-//   not even the wizard's function that registers the control classes.
+//   with its font, picture and manifest, the window's two icons) and nothing
+//   of the wizard's own, not even its function that registers the control
+//   classes.
 // Windows Sockets before the rest of the Windows headers.
 #include <winsock2.h>
 
@@ -13,11 +14,20 @@
 
 #include "res/resource.h"
 
+#include <initializer_list>
+
 namespace {
 
 INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
         EndDialog(window, 0);
+#ifdef WELCOME_ONLY
+    if (message == WM_INITDIALOG) {
+        const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+        for (const WPARAM size : {ICON_BIG, ICON_SMALL})
+            SendMessageW(window, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    }
+#endif
     return message == WM_INITDIALOG;
 }
 
