@@ -98,6 +98,22 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     EXPECT_EQ(io.log, "StartTimer Create Bind Select Broadcast StopTimer Close ");
 }
 
+// A notification's error shows its box whatever the event, and a read event still
+// reads; any other event reads nothing.
+TEST_F(ExchangeTest, NotificationErrorsShowTheirBoxAndOnlyReadEventsRead) {
+    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
+    io.incoming = {BuildRequest("10.77.0.1", "VERIFYFAIL", "")};
+    std::string seen;
+    const auto notify = [&](unsigned event, unsigned error) {
+        exchange.OnPINGAsynch(event, error, [&](const Reply& reply) { seen += reply.command; });
+        return seen;
+    };
+    EXPECT_EQ(notify(32 /* FD_CLOSE */, 4294967295u), "");
+    EXPECT_EQ(notify(FD_READ_EVENT, 10054), "VERIFYFAIL");
+    EXPECT_EQ(io.log, "StartTimer Create Bind Select Broadcast "
+                      "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 ");
+}
+
 // A socket that cannot listen still lets the request go out, and its box comes
 // only after the send, also when the user leaves it open past the limit; a
 // socket once created stays open for the expiry to find.
