@@ -7,7 +7,7 @@ constexpr int kMaxReadsPerNotification = 4096;
 
 } // namespace
 
-bool Exchange::SendRequest(std::string_view request, unsigned tickLimit) {
+bool Exchange::SendRequest(std::string_view request, unsigned tickLimit, std::string_view from) {
     tickCount_ = 0;
     tickLimit_ = tickLimit;
     waiting_ = true;
@@ -17,7 +17,7 @@ bool Exchange::SendRequest(std::string_view request, unsigned tickLimit) {
     // Listen first: an array that answers at once must find the port bound.
     const SocketFailure failure = OpenReceiveSocket();
     // An empty request is what BuildRequest gives for a payload it refused.
-    if (request.empty() || !io_.Broadcast(request)) {
+    if (request.empty() || !io_.Broadcast(request, from)) {
         // Nothing went out, so nothing can answer: let the expiry report it
         // as an exchange that never listened.
         CloseReceiveSocket();

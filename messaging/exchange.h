@@ -39,8 +39,11 @@ public:
     };
     virtual Received ReceiveDatagram(std::string& datagram) = 0;
 
-    // A fresh socket, broadcast to 255.255.255.255:SERVER_PORT, closed again.
-    virtual bool Broadcast(std::string_view datagram) = 0;
+    // Broadcasts to 255.255.255.255:SERVER_PORT from a fresh socket, closed
+    // again: with `from` empty once through every network adapter that is up,
+    // otherwise through the adapter of this computer's address `from`. True
+    // when it left through at least one.
+    virtual bool Broadcast(std::string_view datagram, std::string_view from) = 0;
 
     // Every IPv4 address of this computer's host name, dotted decimal.
     virtual std::vector<std::string> LocalAddresses() = 0;
@@ -56,7 +59,9 @@ public:
     // Starts the timer, readies the receive socket, sends, and only then shows
     // why the socket could not listen, if it could not. True when the request
     // went out with a receive socket listening for the replies.
-    bool SendRequest(std::string_view request, unsigned tickLimit);
+    // `from`: this computer's address that the array answered, whose adapter
+    // the request leaves by; empty for every adapter.
+    bool SendRequest(std::string_view request, unsigned tickLimit, std::string_view from = {});
 
     // Handler of the socket notification: reads every datagram that waits and
     // hands each reply addressed to this computer to `onReply`, in arrival

@@ -40,6 +40,7 @@ Reply ParseReply(std::string_view datagram, const std::vector<std::string>& loca
                                                    address) != localAddresses.end();
     if (!reply.accepted)
         return reply;
+    reply.address = address;
 
     // NULs alone after the text are a sender's terminator: nothing is lost.
     reply.cut = end != datagram.npos && datagram.find_first_not_of('\0', end) != datagram.npos;

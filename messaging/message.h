@@ -32,6 +32,7 @@ std::string BuildRequest(std::string_view address, std::string_view command,
 
 struct Reply {
     bool accepted = false; // addressed to one of this computer's addresses
+    std::string address;   // that address, as the address field named it
     std::string command;   // the word of the command field, "" when none
     std::string payload;
     // Text went on after the NUL that ended it: the payload is not all that

@@ -80,7 +80,7 @@ ExchangeIo::Received WinsockIo::ReceiveDatagram(std::string& datagram) {
     return Received::kDatagram;
 }
 
-bool WinsockIo::Broadcast(std::string_view datagram) {
+bool WinsockIo::Broadcast(std::string_view datagram, std::string_view /*from*/) {
     const SOCKET sender = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (sender == INVALID_SOCKET)
         return false;

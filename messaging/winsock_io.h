@@ -36,7 +36,7 @@ public:
     bool SelectReceiveSocket() override;
     void CloseReceiveSocket() override;
     Received ReceiveDatagram(std::string& datagram) override;
-    bool Broadcast(std::string_view datagram) override;
+    bool Broadcast(std::string_view datagram, std::string_view from) override;
     std::vector<std::string> LocalAddresses() override;
     void ShowSocketError(const char* text, const char* caption) override;
     void ShowEventError(const std::string& text) override;

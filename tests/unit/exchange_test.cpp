@@ -29,7 +29,7 @@ struct FakeIo : ExchangeIo {
         incoming.pop_front();
         return datagram.empty() ? Received::kDropped : Received::kDatagram;
     }
-    bool Broadcast(std::string_view) override { return Call("Broadcast"); }
+    bool Broadcast(std::string_view, std::string_view) override { return Call("Broadcast"); }
     std::vector<std::string> LocalAddresses() override { return {"10.77.0.1", "192.168.5.9"}; }
     void ShowSocketError(const char* text, const char* caption) override {
         Call(std::string(caption) + "|" + text);
