@@ -23,12 +23,13 @@ std::string CutToCharacters(const std::string& name, std::size_t limit) {
 
 } // namespace
 
-bool DeviceList::AddDevice(std::string_view settings) {
+bool DeviceList::AddDevice(std::string_view settings, std::string_view localAddress) {
     if (settings.size() > kMaxSettingsLength)
         return false;
     DeviceRecord record;
     record.name = CutToCharacters(GetSetting(settings, "sys.hostname"), kMaxDeviceNameLength);
     record.settings = settings;
+    record.localAddress = localAddress;
     record.receivedAt = std::chrono::steady_clock::now();
     records_.push_back(std::move(record));
     return true;

@@ -10,14 +10,22 @@ CExchangeHost::CExchangeHost(CDialog& window, CProgressDlg& progress, ExchangeCl
     window.ChainMessages(*this);
 }
 
-bool CExchangeHost::Start(unsigned messageId, std::string_view request, unsigned tickLimit) {
+Exchange::Sent CExchangeHost::Start(unsigned messageId, std::string_view request,
+                                    unsigned tickLimit, std::string_view from) {
     m_ownsProgress = !m_progress.IsWindow();
     if (m_ownsProgress) {
         m_progress.Open(m_window.m_hWnd);
         if (m_progress.m_message.IsWindow())
             m_progress.m_message.SetWindowText(win::LoadResourceString(messageId));
     }
-    return m_exchange.SendRequest(request, tickLimit);
+    const Exchange::Sent sent = m_exchange.SendRequest(request, tickLimit, from);
+    if (sent == Exchange::Sent::kCannotListen)
+        CloseProgress();
+    return sent;
+}
+
+void CExchangeHost::ShowSendError() {
+    m_window.MessageBoxA(kSendText, kSendCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CExchangeHost::Finish() {
@@ -41,7 +49,7 @@ bool CExchangeHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     if (message == WM_TIMER && wParam == IDT_EXCHANGE)
         OnTimer();
     else if (message == WM_PING_ASYNCH)
-        OnPINGAsynch(lParam);
+        OnPINGAsynch(wParam, lParam);
     else
         return false;
     result = 0;
@@ -49,25 +57,29 @@ bool CExchangeHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 }
 
 void CExchangeHost::OnTimer() {
-    // The step's pump may come upon the next tick of this same timer; that
-    // one is this tick's, not one of its own.
-    if (m_inTick)
-        return;
-    m_inTick = true;
-    if (m_ownsProgress)
-        m_progress.Step();
-    const bool expired = m_exchange.OnTick();
-    m_inTick = false;
+    // A tick that the step's pump comes upon, or one in a modal loop that a
+    // handler run by the pump entered (a message box, a confirmation), counts
+    // as any tick does, or a search would hold the port for as long as that
+    // loop ran; it only does not step again inside the step.
+    bool expired = false;
+    if (m_inStep) {
+        expired = m_exchange.OnTick();
+    } else {
+        m_inStep = true;
+        if (m_ownsProgress)
+            m_progress.Step();
+        m_inStep = false;
+        expired = m_exchange.OnTick();
+    }
     if (!expired)
         return;
     CloseProgress();
     m_exchange.StopTimer();
-    const bool listened = m_exchange.ReceiveSocketOpen();
     m_exchange.CloseReceiveSocket();
-    m_client.OnExpiry(listened);
+    m_client.OnExpiry();
 }
 
-void CExchangeHost::OnPINGAsynch(LPARAM event) {
+void CExchangeHost::OnPINGAsynch(WPARAM socket, LPARAM event) {
     // A read that leaves datagrams behind queues one more notification, each
     // a trip through the Wine server to post and another to drop: a burst of
     // them costs as much as the reading and holds back the ticks. So the
@@ -75,16 +87,16 @@ void CExchangeHost::OnPINGAsynch(LPARAM event) {
     // dropped (one with an error still shows its box), and taking them up
     // again raises one for whatever came in meanwhile.
     m_io.HoldNotifications(true);
-    Read(event);
+    Read(socket, event);
     MSG queued;
     while (m_window.m_hWnd != nullptr &&
            ::PeekMessageW(&queued, m_window.m_hWnd, WM_PING_ASYNCH, WM_PING_ASYNCH, PM_REMOVE))
         if (WSAGETSELECTERROR(queued.lParam) != 0)
-            Read(queued.lParam);
+            Read(queued.wParam, queued.lParam);
     m_io.HoldNotifications(false);
 }
 
-void CExchangeHost::Read(LPARAM event) {
-    m_exchange.OnPINGAsynch(WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
+void CExchangeHost::Read(WPARAM socket, LPARAM event) {
+    m_exchange.OnPINGAsynch(socket, WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
                             [this](const Reply& reply) { m_client.OnReply(reply); });
 }

@@ -15,10 +15,9 @@ class ExchangeClient {
 public:
     // A datagram addressed to this computer, while the exchange waits.
     virtual void OnReply(const Reply& reply) = 0;
-    // The tick after the limit. The progress window is closed, the timer
-    // stopped and the receive socket closed already; `listened` tells whether
-    // the socket was still open (no ending reply closed it, nor did it fail).
-    virtual void OnExpiry(bool listened) = 0;
+    // The tick after the limit, with no ending reply. The progress window is
+    // closed, the timer stopped and the receive socket closed already.
+    virtual void OnExpiry() = 0;
 
 protected:
     ~ExchangeClient() = default;
@@ -29,11 +28,17 @@ public:
     CExchangeHost(CDialog& window, CProgressDlg& progress, ExchangeClient& client);
 
     // Opens the progress window over the window with string `messageId`, then
-    // sends `request`. True when it went out with the receive socket listening.
+    // sends `request` through the adapter of `from` (every adapter when
+    // empty). A socket that cannot listen has shown its box and closed the
+    // progress window again: the exchange is over before it began. A request
+    // that no adapter took leaves the wait running, unheard, and the window to
+    // say so (ShowSendError) and end it when it will.
     // A progress window that another window's exchange holds open (two step-1
     // pages share one) is left to that exchange: this one neither steps nor
     // closes it.
-    bool Start(unsigned messageId, std::string_view request, unsigned tickLimit);
+    Exchange::Sent Start(unsigned messageId, std::string_view request, unsigned tickLimit,
+                         std::string_view from = {});
+    void ShowSendError();
     // The window's ending reply: the progress window is closed, the timer
     // stopped and the socket closed; no expiry follows. A window destroyed
     // while its exchange waits ends it the same way.
@@ -42,8 +47,8 @@ public:
 private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnTimer();
-    void OnPINGAsynch(LPARAM event);
-    void Read(LPARAM event);
+    void OnPINGAsynch(WPARAM socket, LPARAM event);
+    void Read(WPARAM socket, LPARAM event);
     void CloseProgress();
 
     CDialog& m_window;
@@ -51,6 +56,6 @@ private:
     ExchangeClient& m_client;
     WinsockIo m_io;
     Exchange m_exchange;
-    bool m_inTick = false;
+    bool m_inStep = false;
     bool m_ownsProgress = false;
 };

@@ -1,7 +1,10 @@
-#include "app/app_objects.h"
+#include "app/setup_app.h"
+#include "pages/wizard.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     RegisterControlClasses();
-    theApp.InitInstance();
+    CWizard wizard;
+    CSetupApp app;
+    app.InitInstance([&wizard] { wizard.OnStart(); });
     return 0;
 }

@@ -15,13 +15,13 @@ void RegisterControlClasses() {
     InitCommonControlsEx(&controls);
 }
 
-BOOL CSetupApp::InitInstance() {
+BOOL CSetupApp::InitInstance(const std::function<void()>& onStart) {
     WSADATA data;
     if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
         AppMessageBox(win::LoadResourceString(IDS_INIT_FAILED), MB_OK);
         return FALSE;
     }
-    CWelcomeDlg welcome;
+    CWelcomeDlg welcome(onStart);
     SetMainWnd(&welcome);
     welcome.DoModal();
     SetMainWnd(nullptr);

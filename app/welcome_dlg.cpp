@@ -1,12 +1,10 @@
 #include "app/welcome_dlg.h"
 
-#include "app/app_objects.h"
 #include "app/page_frame.h"
-#include "app/page_moves.h"
 #include "res/resource.h"
 
-CWelcomeDlg::CWelcomeDlg()
-    : CDialog(IDD_WELCOME),
+CWelcomeDlg::CWelcomeDlg(std::function<void()> onStart)
+    : CDialog(IDD_WELCOME), m_onStart(std::move(onStart)),
       m_icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 BOOL CWelcomeDlg::OnInitDialog() {
@@ -42,8 +40,7 @@ void CWelcomeDlg::OnPaint() {
     PaintPage(m_hWnd, kWelcomeColour);
 }
 
-// The welcome window stays open and usable: "开始" may be pressed at any time,
-// and while step 1 has a window it is only shown again.
+// The welcome window stays open and usable: "开始" may be pressed at any time.
 void CWelcomeDlg::OnStart() {
-    MoveToPage(nullptr, g_searchPage);
+    m_onStart();
 }

@@ -3,9 +3,12 @@
 // with the pages opened above it.
 #include "win/dialog.h"
 
+#include <functional>
+
 class CWelcomeDlg : public CDialog {
 public:
-    CWelcomeDlg();
+    // `onStart`: what "开始" does.
+    explicit CWelcomeDlg(std::function<void()> onStart);
 
 protected:
     BOOL OnInitDialog() override;
@@ -17,5 +20,6 @@ private:
     HICON OnQueryDragIcon() const { return m_icon; }
     void OnStart();
 
+    std::function<void()> m_onStart;
     HICON m_icon;
 };

@@ -1,6 +1,5 @@
 #include "app/wizard_page.h"
 
-#include "app/wizard_state.h"
 #include "win/text.h"
 
 namespace {
@@ -9,9 +8,9 @@ constexpr std::array<int, kMeasuredFonts> kPointFonts = {220, 150, 110, 100}; //
 
 } // namespace
 
-CWizardPage::CWizardPage(UINT templateId, std::span<const RunTimeControl> layout,
+CWizardPage::CWizardPage(CWizard& wizard, UINT templateId, std::span<const RunTimeControl> layout,
                          std::initializer_list<BoldFontSpec> boldFonts)
-    : CDialog(templateId), m_layout(layout), m_boldFonts(boldFonts) {
+    : CDialog(templateId), m_wizard(wizard), m_layout(layout), m_boldFonts(boldFonts) {
     for (const RunTimeControl& row : m_layout) {
         if (row.kind == ControlKind::kButton)
             m_controls.push_back(std::make_unique<CColorButton>());
@@ -60,7 +59,7 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
 }
 
 bool CWizardPage::CommitToWorkingSettings(const SettingsExchange& dx) {
-    if (dx.Commit(g_workingSettings))
+    if (dx.Commit(m_run->working))
         return true;
     MessageBox(kSettingsTooLongText, L"Error", MB_ICONEXCLAMATION);
     return false;

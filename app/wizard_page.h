@@ -4,6 +4,7 @@
 // run-time controls made from its layout table when the window is created.
 #include "app/page_frame.h"
 #include "app/page_layout.h"
+#include "app/wizard_run.h"
 #include "messaging/settings_exchange.h"
 #include "win/dialog.h"
 
@@ -22,10 +23,16 @@ struct BoldFontSpec {
     const wchar_t* face;
 };
 
+class CWizard;
+
 class CWizardPage : public CDialog {
 public:
-    CWizardPage(UINT templateId, std::span<const RunTimeControl> layout,
+    CWizardPage(CWizard& wizard, UINT templateId, std::span<const RunTimeControl> layout,
                 std::initializer_list<BoldFontSpec> boldFonts);
+
+    // The run the page's window was made for; null on step 1.
+    const std::shared_ptr<WizardRun>& Run() const { return m_run; }
+    void SetRun(std::shared_ptr<WizardRun> run) { m_run = std::move(run); }
 
     // The fonts A to D as this page's window measured them.
     const std::array<FontMeasure, kMeasuredFonts>& MeasuredFonts() const { return m_measured; }
@@ -36,10 +43,13 @@ protected:
     // The control of row `row` of the layout table.
     CColorControl& Control(int row) { return *m_controls[row]; }
 
-    // Stores the page's values into the working settings whole, or says that
-    // they would not fit and stores none of them: half of them would still go
-    // to the array.
+    // Stores the page's values into its run's working settings whole, or says
+    // that they would not fit and stores none of them: half of them would
+    // still go to the array.
     bool CommitToWorkingSettings(const SettingsExchange& dx);
+
+    CWizard& m_wizard;
+    std::shared_ptr<WizardRun> m_run;
 
 private:
     // -1 refuses the window, as for any WM_CREATE.

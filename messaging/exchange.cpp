@@ -7,28 +7,31 @@ constexpr int kMaxReadsPerNotification = 4096;
 
 } // namespace
 
-bool Exchange::SendRequest(std::string_view request, unsigned tickLimit, std::string_view from) {
+Exchange::Sent Exchange::SendRequest(std::string_view request, unsigned tickLimit,
+                                     std::string_view from) {
     tickCount_ = 0;
     tickLimit_ = tickLimit;
-    waiting_ = true;
-    io_.StartTimer();
     localAddresses_ = io_.LocalAddresses();
 
     // Listen first: an array that answers at once must find the port bound.
-    const SocketFailure failure = OpenReceiveSocket();
+    // And a copy that cannot hear the answer must not ask: the array would act
+    // on a request nobody waits for, and another program holding the port
+    // would take its answer for its own.
+    if (const SocketFailure failure = OpenReceiveSocket()) {
+        CloseReceiveSocket();
+        io_.ShowSocketError(failure->text, failure->caption);
+        return Sent::kCannotListen;
+    }
+    waiting_ = true;
+    io_.StartTimer();
     // An empty request is what BuildRequest gives for a payload it refused.
     if (request.empty() || !io_.Broadcast(request, from)) {
-        // Nothing went out, so nothing can answer: let the expiry report it
-        // as an exchange that never listened.
+        // Nothing went out, so nothing can answer: the expiry finds an
+        // exchange that never listened.
         CloseReceiveSocket();
-        return false;
+        return Sent::kNotSent;
     }
-    // Only now: a message box runs its own loop, in which the timer goes on
-    // ticking, and a request sent after it closed could reach an array after
-    // the window had already given up on the exchange.
-    if (failure != nullptr)
-        io_.ShowSocketError(failure->text, failure->caption);
-    return failure == nullptr;
+    return Sent::kListening;
 }
 
 Exchange::SocketFailure Exchange::OpenReceiveSocket() {
@@ -54,8 +57,10 @@ void Exchange::CloseReceiveSocket() {
     receiveSocketOpen_ = false;
 }
 
-void Exchange::OnPINGAsynch(unsigned event, unsigned error,
+void Exchange::OnPINGAsynch(std::uintptr_t socket, unsigned event, unsigned error,
                             const std::function<void(const Reply&)>& onReply) {
+    if (!receiveSocketOpen_ || socket != io_.ReceiveSocketHandle())
+        return;
     if (error != 0) {
         char text[64];
         std::snprintf(text, sizeof text, "WSAAsynch Event # %u, Error: %u", event, error);
@@ -69,8 +74,7 @@ void Exchange::OnPINGAsynch(unsigned event, unsigned error,
     // waits. The later notifications of those datagrams find nothing. The
     // bound keeps a flood that never stops from holding the window's message
     // loop: what is left raises a notification of its own.
-    // A notification still queued when the socket was closed must not read
-    // from whatever socket holds the handle now.
+    // The reply handler may end the exchange and close the socket.
     std::string datagram;
     for (int read = 0; read < kMaxReadsPerNotification && receiveSocketOpen_; ++read) {
         const ExchangeIo::Received received = io_.ReceiveDatagram(datagram);

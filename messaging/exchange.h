@@ -4,6 +4,7 @@
 // Sockets, the timer and message boxes come through ExchangeIo, so the rules
 // here run the same against Winsock and against a test double.
 #include "messaging/message.h"
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ inline constexpr const char* kBindCaption = "bind error";
 inline constexpr const char* kSelectText = "Fail to select";
 inline constexpr const char* kSelectCaption = "select error";
 inline constexpr const char* kEventErrorCaption = "CMarlowdeskUIDlg::OnPINGAsynch";
+inline constexpr const char* kSendText =
+    "Failed to send the request! Check that this computer is connected to the network.";
+inline constexpr const char* kSendCaption = "send error";
 
 class ExchangeIo {
 public:
@@ -29,6 +33,8 @@ public:
     // The receive socket on CLIENT_PORT. Once created it stays the recorded
     // socket until CloseReceiveSocket, even when binding or selecting fails.
     virtual bool CreateReceiveSocket() = 0;
+    // The open receive socket's handle as notifications name it.
+    virtual std::uintptr_t ReceiveSocketHandle() const = 0;
     virtual bool BindReceiveSocket() = 0;
     virtual bool SelectReceiveSocket() = 0; // readable => OnPINGAsynch
     virtual void CloseReceiveSocket() = 0;
@@ -56,17 +62,22 @@ class Exchange {
 public:
     explicit Exchange(ExchangeIo& io) : io_(io) {}
 
-    // Starts the timer, readies the receive socket, sends, and only then shows
-    // why the socket could not listen, if it could not. True when the request
-    // went out with a receive socket listening for the replies.
-    // `from`: this computer's address that the array answered, whose adapter
-    // the request leaves by; empty for every adapter.
-    bool SendRequest(std::string_view request, unsigned tickLimit, std::string_view from = {});
+    enum class Sent {
+        kListening,    // the request went out; the receive socket waits for replies
+        kCannotListen, // the socket could not listen: its box shown, nothing sent, no wait
+        kNotSent,      // no adapter took the request: the wait runs out unheard
+    };
+    // Readies the receive socket, starts the timer and sends. `from`: this
+    // computer's address that the array answered, whose adapter the request
+    // leaves by; empty for every adapter.
+    Sent SendRequest(std::string_view request, unsigned tickLimit, std::string_view from = {});
 
-    // Handler of the socket notification: reads every datagram that waits and
+    // Handler of the socket notification of `socket`: reads every datagram that waits and
     // hands each reply addressed to this computer to `onReply`, in arrival
     // order, until `onReply` ends the exchange.
-    void OnPINGAsynch(unsigned event, unsigned error,
+    // A notification of any other socket (a closed one's, still queued) is
+    // no news of this exchange and is dropped, its error too.
+    void OnPINGAsynch(std::uintptr_t socket, unsigned event, unsigned error,
                       const std::function<void(const Reply&)>& onReply);
 
     // Counts one timer tick; call it after the progress step of the tick.
@@ -75,7 +86,6 @@ public:
 
     // From SendRequest until the expiry or End.
     bool Waiting() const { return waiting_; }
-    bool ReceiveSocketOpen() const { return receiveSocketOpen_; }
     void CloseReceiveSocket();
     void StopTimer() { io_.StopTimer(); }
     // The window's ending reply: timer stopped, socket closed, and no expiry

@@ -32,6 +32,7 @@ public:
     void StartTimer() override;
     void StopTimer() override;
     bool CreateReceiveSocket() override;
+    std::uintptr_t ReceiveSocketHandle() const override { return receiveSocket_; }
     bool BindReceiveSocket() override;
     bool SelectReceiveSocket() override;
     void CloseReceiveSocket() override;
@@ -43,9 +44,6 @@ public:
     // Held while the socket is read dry; taken up again, they raise one at
     // once if anything came in meanwhile.
     void HoldNotifications(bool held);
-
-protected:
-    SOCKET ReceiveSocket() const { return receiveSocket_; }
 
 private:
     HWND Window() const;

@@ -1,10 +1,8 @@
 #include "pages/datetime_page.h"
 
-#include "app/app_objects.h"
-#include "app/page_moves.h"
-#include "app/wizard_state.h"
 #include "pages/page_layouts.h"
 #include "pages/time_zones.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
 
@@ -39,8 +37,8 @@ ClockReading PickerReading(const CDateTimeCtrl& picker) {
 
 } // namespace
 
-CDateTimePage::CDateTimePage()
-    : CWizardPage(IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}) {}
+CDateTimePage::CDateTimePage(CWizard& wizard)
+    : CWizardPage(wizard, IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}) {}
 
 void CDateTimePage::DoDataExchange() {
     DDX_Control(IDC_TIMEZONE, m_timeZone);
@@ -59,7 +57,7 @@ BOOL CDateTimePage::OnInitDialog() {
 // ---- Data exchange
 
 void CDateTimePage::LoadControls() {
-    SettingsExchange dx = SettingsExchange::Loading(g_workingSettings);
+    SettingsExchange dx = SettingsExchange::Loading(m_run->working);
     ExchangeDateTimeSettings(dx, m_values);
 
     FillTimeZones([this](std::string_view row) { m_timeZone.AddString(win::WideFromAnsi(row)); });
@@ -85,7 +83,7 @@ bool CDateTimePage::SaveControls() {
     m_values.time = PickerReading(m_time).time;
     m_values.ntpSelected = m_ntpServer.GetCurSel();
 
-    SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
+    SettingsExchange dx = SettingsExchange::Saving(m_run->working);
     ExchangeDateTimeSettings(dx, m_values);
     return CommitToWorkingSettings(dx);
 }
@@ -100,7 +98,7 @@ void CDateTimePage::LoadPicker(PickerClock& clock, const ClockReading& shown,
     // A refused reading leaves the picker at this computer's clock, which runs
     // from now.
     clock.reading = taken ? stored : PickerReading(*clock.picker);
-    clock.readAt = taken ? g_clockReadAt : Clock::now();
+    clock.readAt = taken ? m_run->clockReadAt : Clock::now();
     clock.running = true;
 }
 
@@ -166,16 +164,13 @@ void CDateTimePage::OnButtonClicked(WORD id) {
 }
 
 void CDateTimePage::OnNext() {
-    // An open step 4 is only shown: this page stays and stores nothing.
-    if (!g_reviewPage.IsWindow()) {
-        if (!SaveControls())
-            return;
-        // The working settings now hold this moment's date and time.
-        g_clockReadAt = Clock::now();
-    }
-    MoveToPage(this, g_reviewPage);
+    if (!SaveControls())
+        return;
+    // The working settings now hold this moment's date and time.
+    m_run->clockReadAt = Clock::now();
+    m_wizard.Next(*this, m_run);
 }
 
 void CDateTimePage::OnBack() {
-    MoveToPage(this, m_networkPage);
+    m_wizard.Back(*this);
 }

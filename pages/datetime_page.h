@@ -2,7 +2,6 @@
 // Wizard step 3: time zone, date and time.
 #include "app/wizard_page.h"
 #include "pages/datetime_settings.h"
-#include "pages/network_page.h"
 #include "pages/running_clock.h"
 #include "win/common_controls.h"
 #include "win/controls.h"
@@ -11,7 +10,7 @@
 
 class CDateTimePage : public CWizardPage {
 public:
-    CDateTimePage();
+    explicit CDateTimePage(CWizard& wizard);
 
 protected:
     void DoDataExchange() override;
@@ -35,8 +34,8 @@ private:
     void OnNotify(const NMHDR& header);
 
     void LoadControls();
-    // False, with the working settings untouched and the user told, when they
-    // could not take every value.
+    // False, with the run's working settings untouched and the user told,
+    // when they could not take every value.
     bool SaveControls();
     // Sets the picker to `shown`; once taken, it runs from `stored`.
     void LoadPicker(PickerClock& clock, const ClockReading& shown, const ClockReading& stored);
@@ -53,7 +52,4 @@ private:
     // Set while the page itself moves a picker, whose change notification is
     // then none of the user's doing.
     bool m_settingPicker = false;
-
-    // The page "上一步" goes back to.
-    CNetworkPage m_networkPage;
 };

@@ -1,9 +1,7 @@
 #include "pages/network_page.h"
 
-#include "app/app_objects.h"
-#include "app/page_moves.h"
-#include "app/wizard_state.h"
 #include "pages/page_layouts.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
 
@@ -16,9 +14,9 @@ constexpr int kManualIpRow = 3;
 constexpr int kDhcpRow = 4;
 constexpr int kAddressIds[] = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};
 
-NetworkValues WorkingValues() {
+NetworkValues WorkingValues(const WizardRun& run) {
     NetworkValues values;
-    SettingsExchange dx = SettingsExchange::Loading(g_workingSettings);
+    SettingsExchange dx = SettingsExchange::Loading(run.working);
     ExchangeNetworkSettings(dx, values);
     return values;
 }
@@ -36,8 +34,8 @@ void ExchangeAddress(bool saving, CIPAddressCtrl& control, std::optional<Octets>
 
 } // namespace
 
-CNetworkPage::CNetworkPage()
-    : CWizardPage(IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}) {}
+CNetworkPage::CNetworkPage(CWizard& wizard)
+    : CWizardPage(wizard, IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}) {}
 
 void CNetworkPage::DoDataExchange() {
     DDX_Control(IDC_HOSTNAME, m_hostName);
@@ -59,13 +57,13 @@ void CNetworkPage::ExchangeControls(bool saving, NetworkValues& values) {
 }
 
 void CNetworkPage::LoadFromSettings() {
-    NetworkValues values = WorkingValues();
+    NetworkValues values = WorkingValues(*m_run);
     ExchangeControls(false, values);
 }
 
 BOOL CNetworkPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
-    if (WorkingValues().dhcp)
+    if (WorkingValues(*m_run).dhcp)
         OnDhcp();
     else
         OnManualIp();
@@ -117,22 +115,17 @@ void CNetworkPage::SetMode(bool dhcp) {
 }
 
 void CNetworkPage::OnNext() {
-    // An open step 3 (hidden by Esc) is only shown, and nothing is stored.
-    if (g_dateTimePage.IsWindow()) {
-        g_dateTimePage.ShowWindow(SW_SHOW);
-        return;
-    }
     NetworkValues values;
     ExchangeControls(true, values);
     if (HostNameRefused(values.hostName)) {
         RefuseHostName();
         return;
     }
-    SettingsExchange dx = SettingsExchange::Saving(g_workingSettings);
+    SettingsExchange dx = SettingsExchange::Saving(m_run->working);
     ExchangeNetworkSettings(dx, values);
     if (!CommitToWorkingSettings(dx))
         return;
-    MoveToPage(this, g_dateTimePage);
+    m_wizard.Next(*this, m_run);
 }
 
 // The array reads "&" and "=" as separators: such a name would add or break
@@ -143,5 +136,5 @@ void CNetworkPage::RefuseHostName() {
 }
 
 void CNetworkPage::OnBack() {
-    MoveToPage(this, m_searchPage);
+    m_wizard.Back(*this);
 }

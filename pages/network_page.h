@@ -2,7 +2,6 @@
 // Wizard step 2: host name and IP configuration.
 #include "app/wizard_page.h"
 #include "pages/network_settings.h"
-#include "pages/search_page.h"
 #include "win/common_controls.h"
 #include "win/controls.h"
 
@@ -10,7 +9,7 @@
 
 class CNetworkPage : public CWizardPage {
 public:
-    CNetworkPage();
+    explicit CNetworkPage(CWizard& wizard);
 
 protected:
     void DoDataExchange() override;
@@ -21,7 +20,7 @@ private:
     // The page's one data-exchange block: the controls to `values` when
     // saving, `values` to the controls when loading.
     void ExchangeControls(bool saving, NetworkValues& values);
-    // Shows the working settings, discarding any edits.
+    // Shows the run's working settings, discarding any edits.
     void LoadFromSettings();
     void OnManualIp();
     void OnDhcp();
@@ -35,6 +34,4 @@ private:
     CAnsiLimitEdit m_hostName;
     // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns, as NetworkValues orders them.
     std::array<CIPAddressCtrl, 4> m_addresses;
-    // The page "上一步" goes back to.
-    CSearchPage m_searchPage;
 };

@@ -1,6 +1,4 @@
 #include "pages/password_dlg.h"
-#include "app/app_objects.h"
-#include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "res/resource.h"
 #include "win/text.h"
@@ -13,7 +11,8 @@ constexpr int kPasswordBytes = 16;
 
 } // namespace
 
-CPasswordDlg::CPasswordDlg() : CDialog(IDD_PASSWORD), m_host(*this, g_passwordProgress, *this) {}
+CPasswordDlg::CPasswordDlg(const WizardRun& run, CProgressDlg& progress)
+    : CDialog(IDD_PASSWORD), m_run(run), m_host(*this, progress, *this) {}
 
 void CPasswordDlg::DoDataExchange() {
     DDX_Control(IDC_PASSWORD, m_password);
@@ -31,16 +30,32 @@ void CPasswordDlg::OnCommand(WORD id, WORD code) {
 }
 
 void CPasswordDlg::OnOK() {
+    const std::string address = GetSetting(m_run.reported, "nwk.ipaddr");
+    // No request can name such an array: its address would be cut to another.
+    if (address.size() > kAddressFieldLength) {
+        MessageBox(L"The array's address is too long: the request cannot be sent!", L"Error",
+                   MB_ICONEXCLAMATION);
+        return;
+    }
     ::EnableWindow(GetDlgItem(IDCANCEL), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
     m_password.EnableWindow(FALSE);
     // The array compares bytes: send the password as a Chinese system's
     // ANSI code page spells it, with nothing escaped.
     const std::string password = win::AnsiFromWide(m_password.GetWindowText());
-    m_host.Start(IDS_VERIFYING,
-                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "VERIFY",
-                              "passwd=" + password),
-                 VERIFY_TICK_LIMIT);
+    switch (m_host.Start(IDS_VERIFYING, BuildRequest(address, "VERIFY", "passwd=" + password),
+                         VERIFY_TICK_LIMIT, m_run.localAddress)) {
+    case Exchange::Sent::kListening:
+        return;
+    case Exchange::Sent::kNotSent:
+        m_host.Finish();
+        m_host.ShowSendError();
+        break;
+    case Exchange::Sent::kCannotListen:
+        break;
+    }
+    // Nothing went out: the user may try again once the port or the network is back.
+    EnableControls();
 }
 
 void CPasswordDlg::EnableControls() {
@@ -65,10 +80,8 @@ void CPasswordDlg::OnReply(const Reply& reply) {
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_password.m_hWnd), TRUE);
 }
 
-void CPasswordDlg::OnExpiry(bool listened) {
+void CPasswordDlg::OnExpiry() {
     EnableControls();
-    if (!listened)
-        return;
     AppMessageBoxA("Error server is not exist!!", MB_OK);
     CDialog::OnCancel();
 }

@@ -2,15 +2,15 @@
 // The administrator password window: the selected array itself must accept
 // the password before the wizard lets the user change its settings.
 #include "app/exchange_host.h"
+#include "app/wizard_run.h"
 #include "win/controls.h"
 #include "win/dialog.h"
 
-
 class CPasswordDlg : public CDialog, private ExchangeClient {
 public:
-    // DoModal gives IDOK once the array accepted the password, IDCANCEL when
-    // the user gave up or no array answered.
-    CPasswordDlg();
+    // DoModal gives IDOK once the array of `run` accepted the password,
+    // IDCANCEL when the user gave up or no array answered.
+    CPasswordDlg(const WizardRun& run, CProgressDlg& progress);
 
 protected:
     BOOL OnInitDialog() override;
@@ -21,10 +21,11 @@ protected:
 
 private:
     void OnReply(const Reply& reply) override;
-    void OnExpiry(bool listened) override;
+    void OnExpiry() override;
     // Back to Ready: the user can type and press OK or Cancel again.
     void EnableControls();
 
+    const WizardRun& m_run;
     CAnsiLimitEdit m_password;
     CExchangeHost m_host;
 };

@@ -1,11 +1,9 @@
 #include "pages/review_page.h"
 
-#include "app/app_objects.h"
-#include "app/page_moves.h"
-#include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "pages/confirm_dlg.h"
 #include "pages/page_layouts.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
 
@@ -29,15 +27,15 @@ std::string Shown(std::string_view key, const std::string& value) {
 
 } // namespace
 
-CReviewPage::CReviewPage()
-    : CWizardPage(IDD_REVIEW_PAGE, kReviewPageLayout,
+CReviewPage::CReviewPage(CWizard& wizard)
+    : CWizardPage(wizard, IDD_REVIEW_PAGE, kReviewPageLayout,
                   {{kFontE, 17, L"Arial"}, {kFontF, 19, L"Arial"}}),
-      m_host(*this, g_saveProgress, *this) {}
+      m_host(*this, wizard.saveProgress, *this) {}
 
 BOOL CReviewPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
-    ShowColumn(kReviewFirstNew, g_workingSettings);
-    ShowColumn(kReviewFirstBefore, g_reportedSettings);
+    ShowColumn(kReviewFirstNew, m_run->working);
+    ShowColumn(kReviewFirstBefore, m_run->reported);
     return TRUE;
 }
 
@@ -67,17 +65,26 @@ void CReviewPage::OnSave() {
     if (confirm.DoModal() != IDOK)
         return;
     // The request goes to the array as its search reply named it, not to the
-    // address it is about to take. An address too long for the address field
-    // gives no request: nothing is sent, and the save ends as one that could
-    // not be sent.
-    m_host.Start(IDS_SAVING,
-                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "SET",
-                              g_workingSettings),
-                 SAVE_TICK_LIMIT);
+    // address it is about to take, through the adapter it answered on. An
+    // address too long for the address field gives no request: nothing is
+    // sent.
+    switch (m_host.Start(
+        IDS_SAVING, BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET", m_run->working),
+        SAVE_TICK_LIMIT, m_run->localAddress)) {
+    case Exchange::Sent::kListening:
+        return;
+    case Exchange::Sent::kNotSent:
+        m_host.Finish();
+        m_host.ShowSendError();
+        break;
+    case Exchange::Sent::kCannotListen:
+        break;
+    }
+    EndUnsent();
 }
 
 void CReviewPage::OnBack() {
-    MoveToPage(this, m_dateTimePage);
+    m_wizard.Back(*this);
 }
 
 void CReviewPage::OnReply(const Reply& reply) {
@@ -89,12 +96,13 @@ void CReviewPage::OnReply(const Reply& reply) {
     DestroyWindow();
 }
 
-void CReviewPage::OnExpiry(bool listened) {
-    // A reply ends the save before any expiry; here without a listening
-    // socket the request never went out.
-    if (listened)
-        AppMessageBoxA("Server does not exist!!", MB_OK);
-    else
-        MessageBox(L"Configurations have saved Fail!", kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
+// No "SETOK" came: a reply ends the save before any expiry.
+void CReviewPage::OnExpiry() {
+    AppMessageBoxA("Server does not exist!!", MB_OK);
+    DestroyWindow();
+}
+
+void CReviewPage::EndUnsent() {
+    MessageBox(L"Configurations have saved Fail!", kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
     DestroyWindow();
 }

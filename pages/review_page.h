@@ -2,13 +2,12 @@
 // Wizard step 4: the reported and the new values side by side, and the save.
 #include "app/exchange_host.h"
 #include "app/wizard_page.h"
-#include "pages/datetime_page.h"
 
 #include <string>
 
 class CReviewPage : public CWizardPage, private ExchangeClient {
 public:
-    CReviewPage();
+    explicit CReviewPage(CWizard& wizard);
 
 protected:
     BOOL OnInitDialog() override;
@@ -18,11 +17,11 @@ private:
     void OnSave();
     void OnBack();
     void OnReply(const Reply& reply) override;
-    void OnExpiry(bool listened) override;
+    void OnExpiry() override;
+    // A save that ended before any array could answer.
+    void EndUnsent();
     // The seven values of `settings` into the column whose first value is `firstRow`.
     void ShowColumn(int firstRow, const std::string& settings);
 
-    // The page "上一步" goes back to.
-    CDateTimePage m_dateTimePage;
     CExchangeHost m_host;
 };

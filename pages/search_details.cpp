@@ -49,7 +49,7 @@ std::string WebPageAddress(std::string_view ipaddr) {
     return address;
 }
 
-bool AnotherArrayAnswersFor(const std::vector<DeviceRecord>& devices, std::string_view selected) {
+bool AnotherArrayAnswersFor(std::span<const DeviceRecord> devices, std::string_view selected) {
     const std::string address = GetSetting(selected, "nwk.ipaddr");
     const std::string self = WithoutClock(std::string(selected));
     return std::any_of(devices.begin(), devices.end(), [&](const DeviceRecord& record) {

@@ -5,9 +5,9 @@
 #include "app/device_list.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Host name, address with how it is configured, netmask, gateway, DNS server
 // and MAC address, whole, as the settings give them.
@@ -25,4 +25,4 @@ std::string WebPageAddress(std::string_view ipaddr);
 // nwk.ipaddr of `selected`, which the password check and the save would reach
 // too. A repeated reply of one array is no other array, even when the array's
 // clock moved on between its replies.
-bool AnotherArrayAnswersFor(const std::vector<DeviceRecord>& devices, std::string_view selected);
+bool AnotherArrayAnswersFor(std::span<const DeviceRecord> devices, std::string_view selected);

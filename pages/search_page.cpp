@@ -1,28 +1,18 @@
 #include "pages/search_page.h"
 
-#include "app/app_objects.h"
-#include "app/page_moves.h"
-#include "app/wizard_state.h"
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "pages/search_details.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
 
 #include <algorithm>
 
-namespace {
-
-// The step-1 window whose search fills the device list: only one can listen
-// on the port at a time.
-const CSearchPage* g_filling = nullptr;
-
-} // namespace
-
-CSearchPage::CSearchPage()
-    : CWizardPage(IDD_SEARCH_PAGE, kSearchPageLayout,
+CSearchPage::CSearchPage(CWizard& wizard)
+    : CWizardPage(wizard, IDD_SEARCH_PAGE, kSearchPageLayout,
                   {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}),
-      m_host(*this, g_searchProgress, *this) {}
+      m_host(*this, wizard.searchProgress, *this) {}
 
 void CSearchPage::DoDataExchange() {
     DDX_Control(IDC_DEVICE_LIST, m_list);
@@ -57,23 +47,30 @@ void CSearchPage::OnCommand(WORD id, WORD code) {
 }
 
 bool CSearchPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_DESTROY) {
-        m_listed.clear();
-        if (g_filling == this)
-            g_filling = nullptr;
-    }
+    // The records go with the window: after "退出", and after the move to step 2.
+    if (message == WM_DESTROY)
+        m_devices.FreeDeviceList();
     return CWizardPage::ProcessMessage(message, wParam, lParam, result);
 }
 
 void CSearchPage::StartSearch() {
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
-    // A search that cannot listen keeps what the last one found.
-    if (m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT)) {
-        g_filling = this;
-        g_deviceList.FreeDeviceList();
+    switch (m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT)) {
+    case Exchange::Sent::kCannotListen:
+        // Nothing was asked: the list and its selection stay as they were.
+        EndSearch();
+        return;
+    case Exchange::Sent::kNotSent:
+        m_devices.FreeDeviceList();
         m_list.ResetContent();
-        m_listed.clear();
+        // The search runs out its ticks with nobody asked.
+        m_host.ShowSendError();
+        return;
+    case Exchange::Sent::kListening:
+        m_devices.FreeDeviceList();
+        m_list.ResetContent();
+        return;
     }
 }
 
@@ -81,51 +78,54 @@ void CSearchPage::OnReply(const Reply& reply) {
     // No array sends an empty settings string, and one cut by a NUL would go
     // back to the array without the rest: neither is listed.
     if (reply.command == "GETOK" && !reply.payload.empty() && !reply.cut)
-        g_deviceList.AddDevice(reply.payload);
+        m_devices.AddDevice(reply.payload, reply.address);
 }
 
-void CSearchPage::OnExpiry(bool) {
-    if (g_filling == this)
-        g_filling = nullptr;
-    ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), TRUE);
+void CSearchPage::OnExpiry() {
     // A list box that redraws itself after every line takes milliseconds a
     // line: a thousand arrays would be listed seconds after the search ended.
     m_list.SetRedraw(FALSE);
-    for (const DeviceRecord& record : g_deviceList) {
-        m_listed.push_back(record);
+    for (const DeviceRecord& record : m_devices)
         m_list.AddString(win::WideFromAnsi(record.name));
-    }
     m_list.SetRedraw(TRUE);
     m_list.InvalidateRect(nullptr);
-    if (m_list.GetCount() <= 0)
-        return;
-    ::EnableWindow(GetDlgItem(IDOK), TRUE);
-    m_list.SetCurSel(0);
-    OnSelChange();
+    EndSearch();
+    if (m_list.GetCount() > 0) {
+        m_list.SetCurSel(0);
+        OnSelChange();
+    }
 }
 
-void CSearchPage::OnSelChange() {
+void CSearchPage::EndSearch() {
+    ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), TRUE);
+    ::EnableWindow(GetDlgItem(IDOK), m_list.GetCount() > 0);
+}
+
+const DeviceRecord* CSearchPage::Selected() const {
     // No selection (LB_ERR) counts as the first line.
-    const auto line = static_cast<std::size_t>(std::max(m_list.GetCurSel(), 0));
-    if (line >= m_listed.size())
+    return m_devices.At(m_list.GetCurSel());
+}
+
+// The details only: a run begins with "确定".
+void CSearchPage::OnSelChange() {
+    const DeviceRecord* record = Selected();
+    if (record == nullptr)
         return;
-    const DeviceRecord& record = m_listed[line];
-    g_reportedSettings = record.settings;
-    g_workingSettings = g_reportedSettings;
-    g_clockReadAt = record.receivedAt;
-    const auto texts = DetailTexts(record.settings);
+    const auto texts = DetailTexts(record->settings);
     for (int row = 0; row < kDetailRows; ++row)
         Control(kSearchFirstField + row).SetWindowText(win::WideFromAnsi(texts[row]));
 }
 
+// The first click of the double click selected the line clicked.
 void CSearchPage::OnOpenBrowser() {
-    OpenWebPage(win::WideFromAnsi(WebPageAddress(GetSetting(g_workingSettings, "nwk.ipaddr"))));
+    if (const DeviceRecord* record = Selected())
+        OpenWebPage(win::WideFromAnsi(WebPageAddress(GetSetting(record->settings, "nwk.ipaddr"))));
 }
 
-bool CSearchPage::ConfirmSharedAddress() {
-    if (!AnotherArrayAnswersFor(m_listed, g_reportedSettings))
+bool CSearchPage::ConfirmSharedAddress(const DeviceRecord& selected) {
+    if (!AnotherArrayAnswersFor(std::span(m_devices.begin(), m_devices.end()), selected.settings))
         return true;
-    const std::string address = GetSetting(g_reportedSettings, "nwk.ipaddr");
+    const std::string address = GetSetting(selected.settings, "nwk.ipaddr");
     const std::string text = "Another array also answers for " + address +
                              ".\nThe password check and the new settings will reach every "
                              "array with this address.\nGo on?";
@@ -133,17 +133,15 @@ bool CSearchPage::ConfirmSharedAddress() {
 }
 
 void CSearchPage::OnOK() {
-    if (!ConfirmSharedAddress() || RunPasswordCheck() != IDOK)
+    const DeviceRecord* record = Selected();
+    if (record == nullptr || !ConfirmSharedAddress(*record))
         return;
-    MoveToPage(this, g_networkPage, nullptr, [this] { FreeDeviceList(); });
+    auto run = std::make_shared<WizardRun>(WizardRun::Of(*record));
+    if (RunPasswordCheck(*run, m_wizard.passwordProgress) != IDOK)
+        return;
+    m_wizard.Next(*this, std::move(run));
 }
 
 void CSearchPage::OnExit() {
-    FreeDeviceList();
     DestroyWindow();
-}
-
-void CSearchPage::FreeDeviceList() {
-    if (g_filling == nullptr || g_filling == this)
-        g_deviceList.FreeDeviceList();
 }

@@ -42,8 +42,11 @@ q6_wine_unlock() {
 # namespace given by Q6_NETNS (the lab network). A wineserver already running
 # for the prefix would belong to another namespace, so it is refused, not used.
 q6_in_netns() {
+  # Outside the lab a default route through loopback lets a broadcast leave,
+  # and reach nobody: the wizard searches as on a network with no array.
   local inner='
     ip link set lo up || exit 125
+    [ -n "${Q6_NETNS:-}" ] || ip route add default dev lo || exit 125
     # The server must not inherit the prefix lock: it outlives the run by a
     # moment, and a server kept alive by a hung client would hold it for ever.
     wineserver 9>&- # 9: Q6_WINE_LOCK_FD

@@ -1,61 +1,50 @@
 // The wizard's pages through their real buttons, keys and controls: the moves
 // between them, and what steps 2 and 3 show and leave in the working settings.
-#include "app/app_objects.h"
-#include "app/page_moves.h"
 #include "app/welcome_dlg.h"
-#include "app/wizard_state.h"
 #include "messaging/settings.h"
-#include "pages/search_page.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/user_script.h"
 
+#include <winsock2.h>
+
 #include <commctrl.h>
 
 #include <chrono>
-
-static INT_PTR g_passwordAnswer = IDOK;
-static int g_passwordChecks = 0;
-
-// Taken by the linker in place of the library's, so step 1 moves without an array to ask.
-INT_PTR RunPasswordCheck() {
-    ++g_passwordChecks;
-    return g_passwordAnswer;
-}
+#include <utility>
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// The welcome window as the main window, `page` opened on `settings` whose date
-// and time were read `readAgo` ago (a reading from the future keeps the clock
-// still). Closing the welcome window takes every page with it.
+CWizard g_wizard;
+
+// The welcome window as the main window, `page` opened for a run on `settings`
+// whose date and time were read `readAgo` ago (a reading from the future keeps
+// the clock still). Closing the welcome window takes every page with it.
 struct Wizard {
-    CWelcomeDlg welcome;
-    explicit Wizard(CDialog* page = nullptr, const std::string& settings = {},
+    CWelcomeDlg welcome{[] { g_wizard.OnStart(); }};
+    std::shared_ptr<WizardRun> run = std::make_shared<WizardRun>();
+    explicit Wizard(CWizardPage* page = nullptr, const std::string& settings = {},
                     Clock::duration readAgo = -1h) {
         welcome.Create();
         SetMainWnd(&welcome);
-        g_passwordAnswer = IDOK;
-        g_passwordChecks = 0;
-        g_deviceList.FreeDeviceList();
-        g_deviceList.AddDevice("sys.hostname=nas1");
-        g_workingSettings = settings;
-        g_clockReadAt = Clock::now() - readAgo;
+        run->working = settings;
+        run->clockReadAt = Clock::now() - readAgo;
         if (page)
-            MoveToPage(nullptr, *page);
+            g_wizard.MoveTo(nullptr, *page, run);
     }
     ~Wizard() {
         welcome.DestroyWindow();
         SetMainWnd(nullptr);
-        g_deviceList.FreeDeviceList();
     }
 };
 
-// Step 1 searches as it opens; with only loopback it keeps the device list.
+// Step 1 searches as it opens; with only loopback nobody answers.
 void AwaitSearch() {
-    for (int wait = 0; wait < 100 && g_searchProgress.IsWindow(); ++wait)
+    for (int wait = 0; wait < 100 && g_wizard.searchProgress.IsWindow(); ++wait)
         guitest::PumpFor(20);
 }
 
@@ -80,11 +69,11 @@ std::string With(std::string settings, const std::string& key, const std::string
 }
 
 HWND Step2(int id) {
-    return g_networkPage.GetDlgItem(id);
+    return g_wizard.networkPage.GetDlgItem(id);
 }
 
 HWND Step3(int id) {
-    return g_dateTimePage.GetDlgItem(id);
+    return g_wizard.dateTimePage.GetDlgItem(id);
 }
 
 // Key by key in an emptied host name box, as typed.
@@ -96,8 +85,8 @@ std::string Type(const std::wstring& keys) {
 }
 
 void ExpectMode(bool dhcp) {
-    ok(IsDlgButtonChecked(g_networkPage.m_hWnd, IDC_DHCP) == dhcp &&
-           IsDlgButtonChecked(g_networkPage.m_hWnd, IDC_MANUAL_IP) == !dhcp,
+    ok(IsDlgButtonChecked(g_wizard.networkPage.m_hWnd, IDC_DHCP) == dhcp &&
+           IsDlgButtonChecked(g_wizard.networkPage.m_hWnd, IDC_MANUAL_IP) == !dhcp,
        "expected %s marked alone", dhcp ? "DHCP" : "manual");
     for (int id : {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS}) {
         // The fields inside show whether the control is drawn disabled.
@@ -122,93 +111,128 @@ std::string Shown() {
     return Text(date, time);
 }
 
-std::string Written() {
-    return GetSetting(g_workingSettings, "date") + " " + GetSetting(g_workingSettings, "time");
+std::string Written(const WizardRun& run) {
+    return GetSetting(run.working, "date") + " " + GetSetting(run.working, "time");
 }
 
 // The value and notification a change by the user's keys or calendar gives.
 void Change(int picker, SYSTEMTIME time) {
     SendMessageW(Step3(picker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
     NMDATETIMECHANGE change = {{Step3(picker), (UINT_PTR)picker, DTN_DATETIMECHANGE}, 0, time};
-    SendMessageW(g_dateTimePage.m_hWnd, WM_NOTIFY, picker, reinterpret_cast<LPARAM>(&change));
+    SendMessageW(g_wizard.dateTimePage.m_hWnd, WM_NOTIFY, picker,
+                 reinterpret_cast<LPARAM>(&change));
 }
 
 } // namespace
 
 // A click or Enter destroys the page and shows the next, owned by the welcome
-// window (step 1 after the password check, emptying the device list). A target
-// open already, hidden by Esc, is only shown, and nothing is stored.
-GUI_TEST(forward_moves_replace_the_page_or_show_an_open_one) {
+// window. A target that has a window already (hidden by Esc, here another
+// run's) is made anew for the run of the page it is entered from, so that no
+// page shows what its run would not send; "开始" only shows a step 1 that has
+// a window.
+GUI_TEST(forward_moves_make_the_next_page_for_the_run) {
     const struct {
-        CDialog* from; // null: the welcome window
+        CWizardPage* from; // null: the welcome window
         int button;
-        CDialog* to;
-    } moves[] = {{nullptr, IDC_START, &g_searchPage},
-                 {&g_searchPage, IDOK, &g_networkPage},
-                 {&g_networkPage, IDC_NETWORK_NEXT, &g_dateTimePage},
-                 {&g_dateTimePage, IDC_DATETIME_NEXT, &g_reviewPage}};
+        CWizardPage* to;
+    } moves[] = {{nullptr, IDC_START, &g_wizard.searchPage},
+                 {&g_wizard.networkPage, IDC_NETWORK_NEXT, &g_wizard.dateTimePage},
+                 {&g_wizard.dateTimePage, IDC_DATETIME_NEXT, &g_wizard.reviewPage}};
     for (const bool open : {false, true})
         for (const auto& move : moves) {
-            Wizard wizard;
+            Wizard wizard(nullptr, kNetwork);
             const UINT id = move.to->TemplateId();
+            const bool step1 = move.to == &g_wizard.searchPage;
             if (open) {
-                MoveToPage(nullptr, *move.to);
+                g_wizard.MoveTo(nullptr, *move.to, step1 ? nullptr : std::make_shared<WizardRun>());
                 guitest::PressKey(move.to->m_hWnd, VK_ESCAPE);
             }
             const HWND target = move.to->m_hWnd;
             if (move.from)
-                MoveToPage(nullptr, *move.from);
+                g_wizard.MoveTo(nullptr, *move.from, wizard.run);
             AwaitSearch();
             ok(!open || (IsWindow(target) && !IsWindowVisible(target)),
                "%u: expected Esc to hide it", id);
             const HWND from = move.from ? move.from->m_hWnd : wizard.welcome.m_hWnd;
-            const std::string before = g_workingSettings;
             const HWND button = GetDlgItem(from, move.button);
             (&move - moves + open) % 2 ? guitest::PressKey(button, VK_RETURN)
                                        : guitest::Click(button);
-            const bool step1 = move.from == &g_searchPage;
-            ok(move.to->IsWindowVisible() && (!open || move.to->m_hWnd == target) &&
+            ok(move.to->IsWindowVisible() && (move.to->m_hWnd == target) == (open && step1) &&
                    GetWindow(move.to->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd &&
-                   (move.from ? IsWindowVisible(from) == open && PageWindowCount() == 1 + open
-                              : IsWindowEnabled(from) && PageWindowCount() == 1) &&
-                   g_deviceList.size() == !(step1 && !open) && g_passwordChecks == step1 &&
-                   (!open || g_workingSettings == before),
-               "%u (open %d): the page before %s? %d password checks, %zu devices, settings \"%s\"",
-               id, open, open ? "kept" : "gone", g_passwordChecks, g_deviceList.size(),
-               g_workingSettings.c_str());
+                   (move.from ? !IsWindow(from) : IsWindowEnabled(from)) &&
+                   PageWindowCount() == 1 && move.to->Run() == (step1 ? nullptr : wizard.run),
+               "%u (open %d): expected it shown alone, made for the run", id, open);
         }
 }
 
-// Back moves to the page object's own previous step, not the application-wide
-// one, and stores nothing. A refused password leaves step 1 as it was; its exit
-// closes it and empties the device list.
-GUI_TEST(back_moves_to_the_pages_own_previous_step_and_step1_stays_or_exits) {
+// Back keeps the run and makes the step before anew from it, storing nothing;
+// from step 2 it opens a fresh step 1 of its own, beside the one "开始" opens.
+// "退出" closes a step 1.
+GUI_TEST(back_moves_keep_the_run_and_step1_exits) {
     const std::string edited = "sys.hostname=edited&nwk.bootproto=none";
-    Wizard wizard(&g_reviewPage, edited);
-    HWND page = g_reviewPage.m_hWnd;
+    Wizard wizard(&g_wizard.reviewPage, edited);
+    HWND page = g_wizard.reviewPage.m_hWnd;
     const struct {
         int button;
-        UINT previous;
-    } backs[] = {{IDC_REVIEW_BACK, IDD_DATETIME_PAGE},
-                 {IDC_DATETIME_BACK, IDD_NETWORK_PAGE},
-                 {IDC_NETWORK_BACK, IDD_SEARCH_PAGE}};
+        CWizardPage* previous;
+    } backs[] = {{IDC_REVIEW_BACK, &g_wizard.dateTimePage},
+                 {IDC_DATETIME_BACK, &g_wizard.networkPage},
+                 {IDC_NETWORK_BACK, &g_wizard.backSearchPage}};
     for (const auto& back : backs) {
         guitest::Click(GetDlgItem(page, back.button));
-        const std::vector<HWND> made = guitest::DialogWindows(back.previous);
-        ok(!IsWindow(page) && made.size() == 1 && !g_dateTimePage.IsWindow() &&
-               !g_networkPage.IsWindow() && !g_searchPage.IsWindow() && IsWindowVisible(made[0]) &&
-               GetWindow(made[0], GW_OWNER) == wizard.welcome.m_hWnd && g_workingSettings == edited,
-           "to %u: expected the page gone, its own previous step shown, nothing stored",
-           back.previous);
-        page = made.empty() ? nullptr : made[0];
+        const bool step1 = back.previous == &g_wizard.backSearchPage;
+        ok(!IsWindow(page) && PageWindowCount() == 1 && back.previous->IsWindowVisible() &&
+               GetWindow(back.previous->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd &&
+               back.previous->Run() == (step1 ? nullptr : wizard.run) &&
+               wizard.run->working == edited,
+           "to %u: expected the page gone, the step before shown, nothing stored",
+           back.previous->TemplateId());
+        page = back.previous->m_hWnd;
     }
     AwaitSearch();
-    g_passwordAnswer = IDCANCEL;
-    guitest::Click(GetDlgItem(page, IDOK));
-    ok(IsWindowVisible(page) && PageWindowCount() == 1 && g_deviceList.size() == 1,
-       "expected a refused password to leave step 1 as it was");
+    guitest::Click(GetDlgItem(wizard.welcome.m_hWnd, IDC_START));
+    ok(PageWindowCount() == 2, "expected \"开始\" to open a step 1 beside");
     guitest::Click(GetDlgItem(page, IDC_SEARCH_EXIT));
-    ok(PageWindowCount() == 0 && g_deviceList.size() == 0, "expected 退出 to empty the list");
+    ok(PageWindowCount() == 1 && g_wizard.searchPage.IsWindow(), "expected 退出 to close its own");
+}
+
+HHOOK g_hook = nullptr;
+
+// Clicks step 4's "保存" from inside step 1's next tick.
+LRESULT CALLBACK SaveInTick(int code, WPARAM removal, LPARAM lParam) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_TIMER &&
+        message->hwnd == g_wizard.searchPage.m_hWnd && g_hook) {
+        PostMessageW(g_wizard.reviewPage.GetDlgItem(IDC_SAVE), BM_CLICK, 0, 0);
+        UnhookWindowsHookEx(std::exchange(g_hook, nullptr));
+    }
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+// The confirmation of a "保存" pressed while step 1 searches runs inside the
+// search's tick: the search must still end on its own ticks, or it would hold
+// the port for as long as the confirmation stays open. A queued notification
+// of a socket that is not the search's shows no box.
+GUI_TEST(a_search_ends_while_its_tick_runs_a_modal_loop) {
+    const Wizard wizard(&g_wizard.reviewPage, kNetwork);
+    g_wizard.OnStart();
+    PostMessageW(g_wizard.searchPage.m_hWnd, WM_PING_ASYNCH, 0xDEAD,
+                 WSAMAKESELECTREPLY(FD_READ, WSAECONNRESET));
+    g_hook = SetWindowsHookExW(WH_GETMESSAGE, SaveInTick, nullptr, GetCurrentThreadId());
+    bool done = false;
+    guitest::StartScript(
+        {{"the confirmation", [] { return !guitest::DialogWindows(IDD_CONFIRM).empty(); }, [] {}},
+         {"the search over", [] { return !g_wizard.searchProgress.IsWindow(); },
+          [&done] {
+              ok(!guitest::FindMessageBox(), "no box for another socket's notification");
+              PostMessageW(guitest::DialogWindows(IDD_CONFIRM).at(0), WM_COMMAND, IDCANCEL, 0);
+              done = true;
+          }}});
+    while (!done)
+        guitest::PumpFor(10);
+    guitest::PumpFor(50);
+    guitest::EndScript();
+    ok(g_wizard.reviewPage.IsWindowVisible(), "the confirmation cancelled, step 4 stays");
 }
 
 // The stored mode is marked alone, the stored name shown whole though typing
@@ -216,10 +240,10 @@ GUI_TEST(back_moves_to_the_pages_own_previous_step_and_step1_stays_or_exits) {
 // it after edits shows the stored ones again, disabled.
 GUI_TEST(network_page_shows_the_stored_values_and_limits_typing) {
     {
-        const Wizard wizard(&g_networkPage, "nwk.bootproto=dhcp");
+        const Wizard wizard(&g_wizard.networkPage, "nwk.bootproto=dhcp");
         ExpectMode(true);
     }
-    const Wizard wizard(&g_networkPage, kNetwork);
+    const Wizard wizard(&g_wizard.networkPage, kNetwork);
     ExpectMode(false);
     const std::string typed = Type(L"NAS-Server-Number-1"), chinese = Type(L"网络存储阵列名称");
     ok(typed == "nas-server-numb" && chinese == guitest::Narrow(L"网络存储阵列名"),
@@ -246,25 +270,25 @@ GUI_TEST(a_refused_next_writes_nothing) {
     std::string fullDateTime = With(With(kDateTime, "date", "2006/3/7"), "time", "9:5:0") + "&pad=";
     fullDateTime.resize(kMaxSettingsLength - 3, 'x');
     const struct {
-        CDialog* page;
+        CWizardPage* page;
         std::string settings;
         const wchar_t* name; // typed on step 2
         std::string box;
-    } cases[] = {{&g_networkPage, kNetwork, L"x&nwk.bootproto", separators},
-                 {&g_networkPage, kNetwork, L"a=b", separators},
-                 {&g_networkPage, fullNetwork, L"nas12345", tooLong},
-                 {&g_dateTimePage, fullDateTime, nullptr, tooLong}};
+    } cases[] = {{&g_wizard.networkPage, kNetwork, L"x&nwk.bootproto", separators},
+                 {&g_wizard.networkPage, kNetwork, L"a=b", separators},
+                 {&g_wizard.networkPage, fullNetwork, L"nas12345", tooLong},
+                 {&g_wizard.dateTimePage, fullDateTime, nullptr, tooLong}};
     for (const auto& c : cases) {
         const Wizard wizard(c.page, c.settings);
-        const bool step2 = c.page == &g_networkPage;
+        const bool step2 = c.page == &g_wizard.networkPage;
         if (c.name)
             Type(c.name);
         guitest::StartScript({guitest::ExpectBox("Error", c.box)});
         guitest::Click(c.page->GetDlgItem(step2 ? IDC_NETWORK_NEXT : IDC_DATETIME_NEXT));
         guitest::EndScript();
         const LRESULT selection = SendMessageW(Step2(IDC_HOSTNAME), EM_GETSEL, 0, 0);
-        ok(g_workingSettings == c.settings && c.page->IsWindowVisible() &&
-               !(step2 ? g_dateTimePage.IsWindow() : g_reviewPage.IsWindow()) &&
+        ok(wizard.run->working == c.settings && c.page->IsWindowVisible() &&
+               !(step2 ? g_wizard.dateTimePage.IsWindow() : g_wizard.reviewPage.IsWindow()) &&
                (c.box == tooLong || (GetFocus() == Step2(IDC_HOSTNAME) && LOWORD(selection) == 0 &&
                                      HIWORD(selection) == wcslen(c.name))),
            "%s: expected nothing written, the page kept",
@@ -285,7 +309,7 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
         {IDC_TIME, true, "2007/01/01 12:00:00"},
     };
     for (const auto& c : cases) {
-        const Wizard wizard(&g_dateTimePage, kDateTime, 1500ms);
+        const Wizard wizard(&g_wizard.dateTimePage, kDateTime, 1500ms);
         ok(Shown() == "2006/12/31 23:59:59", "expected 23:59:59 shown, got %s", Shown().c_str());
         if (c.change)
             Change(c.picker, {2006, 5, 0, 5, 12, 0, 0, 0});
@@ -293,10 +317,10 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
             SetFocus(Step3(c.picker));
         guitest::PumpFor(1300);
         guitest::Click(Step3(IDC_DATETIME_NEXT));
-        ok(Written().starts_with(c.written), "picker %d%s: expected %s, got %s", c.picker,
-           c.change ? " changed" : "", c.written, Written().c_str());
+        ok(Written(*wizard.run).starts_with(c.written), "picker %d%s: expected %s, got %s",
+           c.picker, c.change ? " changed" : "", c.written, Written(*wizard.run).c_str());
         // Step 3 reopened from step 4 runs from what Next wrote, not from the reply.
-        ok(Clock::now() - g_clockReadAt < 1s, "expected the written clock read at Next");
+        ok(Clock::now() - wizard.run->clockReadAt < 1s, "expected the written clock read at Next");
     }
 }
 
@@ -307,13 +331,13 @@ GUI_TEST(datetime_a_refused_date_leaves_this_computers_clock) {
         return Text(now, now);
     };
     const std::string before = local();
-    const Wizard wizard(&g_dateTimePage, With(kDateTime, "date", ""));
+    const Wizard wizard(&g_wizard.dateTimePage, With(kDateTime, "date", ""));
     const std::string opened = Shown();
     guitest::PumpFor(1300);
     ok(Shown() != opened, "expected this computer's clock running from %s", opened.c_str());
     guitest::Click(Step3(IDC_DATETIME_NEXT));
-    ok(before <= Written() && Written() <= local(), "expected this computer's clock %s, got %s",
-       before.c_str(), Written().c_str());
+    ok(before <= Written(*wizard.run) && Written(*wizard.run) <= local(),
+       "expected this computer's clock %s, got %s", before.c_str(), Written(*wizard.run).c_str());
 }
 
 // The zone list gives the chosen row; the hidden NTP list its server, whole.
@@ -323,11 +347,11 @@ GUI_TEST(datetime_the_lists_pass_their_choices_through) {
     const std::string settings =
         With(With(kDateTime, "sys.Time.ntpServerList", server + "," + server + "2"),
              "sys.Time.ntpServer", std::string(250, 'N'));
-    const Wizard wizard(&g_dateTimePage, settings);
+    const Wizard wizard(&g_wizard.dateTimePage, settings);
     SendMessageW(Step3(IDC_TIMEZONE), CB_SETCURSEL, 4, 0);
     guitest::Click(Step3(IDC_DATETIME_NEXT));
     const std::string expected =
         With(With(settings, "sys.Time.timeZone", "Pacific"), "sys.Time.ntpServer", server);
-    ok(g_workingSettings == expected, "expected \"%s\", got \"%s\"", expected.c_str(),
-       g_workingSettings.c_str());
+    ok(wizard.run->working == expected, "expected \"%s\", got \"%s\"", expected.c_str(),
+       wizard.run->working.c_str());
 }

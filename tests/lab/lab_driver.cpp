@@ -98,13 +98,18 @@ Step Password(const std::wstring& password) {
             }};
 }
 
+CWizard& Wizard() {
+    static CWizard wizard;
+    return wizard;
+}
+
 void RunWizard(std::vector<Step> steps) {
     steps.push_back({"the end", [] { return !guitest::FindMessageBox(); },
                      [] { Press(GetMainWnd()->m_hWnd, IDCANCEL); }});
     guitest::StartScript(std::move(steps));
-    theApp.InitInstance();
+    CSetupApp().InitInstance([] { Wizard().OnStart(); });
     guitest::EndScript();
-    ok(!g_searchPage.IsWindow() && !g_searchProgress.IsWindow(),
+    ok(!Wizard().searchPage.IsWindow() && !Wizard().searchProgress.IsWindow(),
        "the pages went with the welcome window");
 }
 

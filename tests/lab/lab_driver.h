@@ -4,8 +4,8 @@
 // exchange's ticks, and the driver's main.
 #include <winsock2.h>
 
-#include "app/app_objects.h"
-#include "app/wizard_state.h"
+#include "app/setup_app.h"
+#include "pages/wizard.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/user_script.h"
@@ -35,6 +35,8 @@ SOCKET HoldClientPort(); // binds the reply port; INVALID_SOCKET while another h
 Step On(UINT templateId, std::function<void(HWND)> act); // once the window is shown
 // In the password window: types `password`, then presses OK (Cancel if empty).
 Step Password(const std::wstring& password);
+// The wizard the driver runs, as the program makes it.
+CWizard& Wizard();
 // Runs the wizard as the program does, with the user's steps; after them the
 // welcome window is closed, which must take every page with it.
 void RunWizard(std::vector<Step> steps);

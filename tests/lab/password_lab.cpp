@@ -1,9 +1,14 @@
 // The password window on real Winsock under Wine in the lab; run by lab_test.sh:
 //   password_lab checks PW ZH  array 1 refuses "a& b" and the empty password, then
 //                              takes PW (16 bytes); array 2 takes ZH; a check of
-//                              10.77.1.9, where no array is, from a held port expires
+//                              10.77.1.9 while another program holds the reply
+//                              port sends nothing, then, let go, expires: no array
+//                              is there; an address too long for its field sends
+//                              nothing
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
+
+#include <utility>
 
 namespace {
 
@@ -15,7 +20,7 @@ HWND g_window = nullptr; // the password window the steps work on
 // True: the controls take input and no progress window is open; false: all
 // are disabled under an open one. The window itself too, unless `window` is false.
 bool Usable(bool usable, bool window = true) {
-    bool all = g_passwordProgress.IsWindowVisible() != usable &&
+    bool all = lab::Wizard().passwordProgress.IsWindowVisible() != usable &&
                (!window || (IsWindowEnabled(g_window) != FALSE) == usable);
     for (const int id : {IDOK, IDCANCEL, IDC_PASSWORD})
         all = all && (IsWindowEnabled(GetDlgItem(g_window, id)) != FALSE) == usable;
@@ -47,9 +52,9 @@ Step TypeAndPressOK(const std::wstring& password, bool opensBox = false) {
 }
 
 void RunWindow(const char* address, std::vector<Step> steps, INT_PTR expected) {
-    g_reportedSettings = std::string("nwk.ipaddr=") + address;
+    const WizardRun run = {std::string("nwk.ipaddr=") + address};
     guitest::StartScript(std::move(steps));
-    const INT_PTR result = CPasswordDlg().DoModal();
+    const INT_PTR result = CPasswordDlg(run, lab::Wizard().passwordProgress).DoModal();
     guitest::EndScript();
     ok(result == expected, "the window ends with %d (got %d)", int(expected), int(result));
 }
@@ -78,19 +83,28 @@ void CaseChecks(const lab::Args& passwords) {
         ok(lab::g_ticks >= 101 && lab::g_ticks <= 104 && Usable(true),
            "the expiry comes on tick 101 (got %u), the window usable again", lab::g_ticks);
     });
-    // Nothing comes back from where no array is, and the reply port is held:
-    // the window waits the whole 100 ticks, disabled. A closing bind box must
-    // leave it so, else Esc would end a check that still runs.
-    const SOCKET held = lab::HoldClientPort();
+    // The reply port held by another program: nothing is sent, and the window
+    // is usable again once the box is closed. Let go, the check goes out, and
+    // nothing comes back from where no array is: the window waits 100 ticks.
+    static SOCKET held = lab::HoldClientPort();
     ok(held != INVALID_SOCKET, "port held");
+    const Step usableAtOnce = {"the box closed", [] { return !guitest::FindMessageBox(); },
+                               [] {
+                                   ok(lab::g_ticks == 0 && Usable(true), "usable, no tick ran");
+                                   closesocket(std::exchange(held, INVALID_SOCKET));
+                                   Type(L"\b\b\b\b\b");
+                               }};
     RunWindow("10.77.1.9",
               {TypeAndPressOK(L"admin", true),
-               ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"),
-               {"tick 60", [] { return lab::g_ticks >= 60 && !guitest::FindMessageBox(); },
-                [] { ok(Usable(false), "still waiting at tick 60, window disabled"); }},
-               expired},
+               ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"), usableAtOnce,
+               TypeAndPressOK(L"admin", true), expired},
               IDCANCEL);
-    closesocket(held);
+    // No request can name an array whose address does not fit the field.
+    RunWindow("10.77.100.100.10",
+              {TypeAndPressOK(L"admin", true),
+               ExpectBox("Error", "The array's address is too long: the request cannot be sent!"),
+               usableAtOnce, lab::Password(L"")},
+              IDCANCEL);
 }
 
 } // namespace

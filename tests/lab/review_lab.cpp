@@ -1,9 +1,9 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
 // Wine in the lab; run by lab_test.sh:
 //   review_lab saves  the summary of both columns; saves to an address too long
-//                     for its field and to none expire, a save of 999 bytes to
-//                     array 1 succeeds
-#include "app/page_moves.h"
+//                     for its field and while another program holds the reply
+//                     port end at once, one to no address expires, a save of
+//                     999 bytes to array 1 succeeds
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
@@ -14,7 +14,12 @@ using guitest::NowMs;
 using guitest::Step;
 
 HWND Page() {
-    return g_reviewPage.m_hWnd;
+    return lab::Wizard().reviewPage.m_hWnd;
+}
+
+void Open(std::string reported, std::string working) {
+    lab::Wizard().MoveTo(nullptr, lab::Wizard().reviewPage,
+                         std::make_shared<WizardRun>(WizardRun{reported, working}));
 }
 
 void CheckSummary() {
@@ -35,33 +40,38 @@ void CheckSummary() {
          "|||" + gateway + "|Fixed|| / " + guitest::Narrow(longName) + "||||Fixed||"},
     };
     for (const auto& test : cases) {
-        g_reportedSettings = test.reported;
-        g_workingSettings = test.working;
-        MoveToPage(nullptr, g_reviewPage);
+        Open(test.reported, test.working);
         const std::string shown = lab::Rows(Page(), kReviewFirstBefore, 7) + " / " +
                                   lab::Rows(Page(), kReviewFirstNew, 7);
         ok(shown == test.shown, "%s: shows %.160s", test.what, shown.c_str());
-        g_reviewPage.DestroyWindow();
+        lab::Wizard().reviewPage.DestroyWindow();
     }
 }
 
 double g_okAt = 0; // when the confirmation's OK was pressed
 
-// The box a save ends with: its progress window closed; an expiry after tick
-// 300, a success the page's own message.
-void CheckEnd(bool expires) {
+enum class End { kAtOnce, kExpiry, kSuccess };
+
+// The box a save ends with: its progress window closed; a save that could
+// not go out before any tick, an expiry after tick 300, a success the page's
+// own message.
+void CheckEnd(End end) {
     // A tick that comes due while a slow one pumps is swallowed by it, yet
     // counted here: so at least 301.
     const double waited = NowMs() - g_okAt;
-    ok(!g_saveProgress.IsWindowVisible() &&
-           (expires ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
-                    : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page()),
-       "progress closed; an expiry after tick 300 (tick %u, %.0f ms), a success the page's own",
+    ok(!lab::Wizard().saveProgress.IsWindowVisible() &&
+           (end == End::kAtOnce ? lab::g_ticks == 0
+            : end == End::kExpiry
+                ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
+                : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page()),
+       "progress closed; at once, after tick 300 or the page's own (tick %u, %.0f ms)",
        lab::g_ticks, waited);
 }
 
-// Each save: Save, OK, the box it ends with, and the page gone. Nothing comes
-// back from no array: the page waits the whole 300 ticks.
+// Each save: Save, OK, the boxes it ends with, and the page gone. Nothing comes
+// back from no array: the page waits the whole 300 ticks. An address too long
+// for its field, or a reply port another program holds, sends nothing and
+// ends at once.
 void CaseSaves(const lab::Args&) {
     CheckSummary();
     // Array 1 as steps 2 and 3 changed it: a Chinese host name (code page 936),
@@ -69,20 +79,32 @@ void CaseSaves(const lab::Args&) {
     std::string saved = "sys.hostname=\xB4\xE6\xB4\xA2"
                         "01&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.9&date=2024/02/29&pad=";
     saved.resize(kMaxSettingsLength, 'x');
+    const char* fail = "Configurations have saved Fail!";
     const struct {
-        const char *address, *caption, *text;
+        const char* address;
+        bool portHeld;
+        End end;
+        std::vector<std::pair<std::string, std::string>> boxes; // caption, text
     } saves[] = {
-        {"10.77.1.1 (old address)", "Status", "Configurations have saved Fail!"},
-        {"", "review_lab", "Server does not exist!!"},
-        {"10.77.1.1", "Status", "Configurations have saved successfully!"},
+        {"10.77.1.1 (old address)",
+         false,
+         End::kAtOnce,
+         {{kSendCaption, kSendText}, {"Status", fail}}},
+        {"10.77.1.1",
+         true,
+         End::kAtOnce,
+         {{"bind error", "Failed to bind CLIENT_PORT!\nError Code"}, {"Status", fail}}},
+        {"", false, End::kExpiry, {{"review_lab", "Server does not exist!!"}}},
+        {"10.77.1.1",
+         false,
+         End::kSuccess,
+         {{"Status", "Configurations have saved successfully!"}}},
     };
     for (const auto& save : saves) {
-        const bool expires = save.address != std::string("10.77.1.1"); // only array 1 answers
-        g_reportedSettings = std::string("nwk.ipaddr=") + save.address;
-        g_workingSettings = saved;
+        const SOCKET held = save.portHeld ? lab::HoldClientPort() : INVALID_SOCKET;
         bool gone = false;
-        MoveToPage(nullptr, g_reviewPage);
-        guitest::StartScript({
+        Open(std::string("nwk.ipaddr=") + save.address, saved);
+        std::vector<Step> steps = {
             lab::On(IDD_REVIEW_PAGE, [](HWND page) { lab::Press(page, IDC_SAVE); }),
             lab::On(IDD_CONFIRM,
                     [](HWND confirm) {
@@ -90,21 +112,27 @@ void CaseSaves(const lab::Args&) {
                         g_okAt = NowMs();
                         lab::Press(confirm, IDOK);
                     }),
-            {"tick 150 or the end", [] { return lab::g_ticks >= 150 || guitest::FindMessageBox(); },
-             [expires] {
-                 ok(guitest::FindMessageBox()
-                        ? !expires
-                        : g_saveProgress.IsWindowVisible() && !IsWindowEnabled(Page()),
-                    "an expiring save still waits at tick 150, the page disabled");
-             }},
-            guitest::ExpectBox(save.caption, save.text, [expires] { CheckEnd(expires); }),
-            {"step 4 gone", [] { return !g_reviewPage.IsWindow(); }, [&] { gone = true; }},
-        });
+        };
+        if (save.end == End::kExpiry)
+            steps.push_back({"tick 150", [] { return lab::g_ticks >= 150; },
+                             [] {
+                                 ok(lab::Wizard().saveProgress.IsWindowVisible() &&
+                                        !IsWindowEnabled(Page()) && !guitest::FindMessageBox(),
+                                    "an expiring save still waits at tick 150, the page disabled");
+                             }});
+        for (const auto& [caption, text] : save.boxes)
+            steps.push_back(guitest::ExpectBox(caption, text, [&save, &text] {
+                if (&text == &save.boxes.back().second)
+                    CheckEnd(save.end);
+            }));
+        steps.push_back({"step 4 gone", [] { return !IsWindow(Page()); }, [&] { gone = true; }});
+        guitest::StartScript(std::move(steps));
         while (!gone) {
             guitest::Pump();
             Sleep(2);
         }
         guitest::EndScript();
+        closesocket(held);
     }
 }
 

@@ -7,6 +7,8 @@
 //   road_lab dhcp    the first array moved to DHCP
 //   road_lab back    the fixed road with Back on every page (the first visit
 //                    to step 2 chooses DHCP) and Cancel on the first confirmation
+//   road_lab rival   the fixed road after a first pass left hidden on step 4,
+//                    saved while a new search has selected another array
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -80,8 +82,8 @@ Step Password() {
               [](HWND window) { lab::Type(GetDlgItem(window, IDC_PASSWORD), L"admin"); });
 }
 
-Step Network(bool dhcp) {
-    return On(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT, "step2", [dhcp](HWND page) {
+Step Network(bool dhcp, const wchar_t* name = L"nas-road") {
+    return On(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT, "step2", [dhcp, name](HWND page) {
         // The mode first: choosing DHCP shows the stored values again.
         SendMessageW(GetDlgItem(page, dhcp ? IDC_DHCP : IDC_MANUAL_IP), BM_CLICK, 0, 0);
         if (!dhcp)
@@ -90,7 +92,7 @@ Step Network(bool dhcp) {
                                               {IDC_GATEWAY, MAKEIPADDRESS(10, 77, 0, 1)},
                                               {IDC_DNS, MAKEIPADDRESS(10, 77, 0, 53)}})
                 SendMessageW(GetDlgItem(page, id), IPM_SETADDRESS, 0, address);
-        SetWindowTextW(GetDlgItem(page, IDC_HOSTNAME), L"nas-road");
+        SetWindowTextW(GetDlgItem(page, IDC_HOSTNAME), name);
     });
 }
 
@@ -110,9 +112,10 @@ Step DateTime() {
     });
 }
 
-// Step 4's new column (the reported one is the byte-exact SET's business).
-Step Review(bool dhcp) {
-    return On(IDD_REVIEW_PAGE, IDC_SAVE, "step4", [dhcp](HWND page) {
+// Step 4's new column (the reported one is the byte-exact SET's business);
+// then "保存", or nothing if `save` is false.
+Step Review(bool dhcp, bool save = true) {
+    return On(IDD_REVIEW_PAGE, save ? IDC_SAVE : 0, "step4", [dhcp](HWND page) {
         const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
         ok(shown == (dhcp
                          ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
@@ -122,12 +125,12 @@ Step Review(bool dhcp) {
 }
 
 std::vector<Step> Road(const std::string& road) {
-    const bool dhcp = road == "dhcp", back = road == "back";
+    const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
     const int line = dhcp ? 0 : 1;
     std::vector<Step> steps = {On(IDD_WELCOME, IDC_START, "welcome"),
                                {"the search under way",
-                                [] { return g_searchProgress.IsWindowVisible(); },
-                                [] { Shot("searching", g_searchProgress.m_hWnd); }},
+                                [] { return lab::Wizard().searchProgress.IsWindowVisible(); },
+                                [] { Shot("searching", lab::Wizard().searchProgress.m_hWnd); }},
                                SearchEnded(line, true, "step1"),
                                Password()};
     if (back)
@@ -137,14 +140,29 @@ std::vector<Step> Road(const std::string& road) {
                      {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1), Password(),
                       Network(true), DateTime(), On(IDD_REVIEW_PAGE, IDC_REVIEW_BACK),
                       On(IDD_DATETIME_PAGE, IDC_DATETIME_BACK)});
-    steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp)});
+    if (rival)
+        // A first pass left on step 4, hidden by Esc; the second pass must
+        // make it anew.
+        steps.insert(steps.end(),
+                     {Network(false, L"first-pass"), On(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT),
+                      On(IDD_REVIEW_PAGE, 0, nullptr,
+                         [](HWND page) {
+                             ok(lab::Rows(page, kReviewFirstNew, 1) == "first-pass",
+                                "the first pass on step 4");
+                             PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
+                         }),
+                      On(IDD_WELCOME, IDC_START), SearchEnded(1), Password()});
+    steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, !rival)});
+    if (rival) // A new search selects another array while step 4 waits for "保存".
+        steps.insert(steps.end(), {On(IDD_WELCOME, IDC_START), SearchEnded(0, false),
+                                   On(IDD_REVIEW_PAGE, IDC_SAVE)});
     if (back) // Cancel on the confirmation: nothing is sent, step 4 is usable again.
         steps.insert(steps.end(), {On(IDD_CONFIRM, IDCANCEL), On(IDD_REVIEW_PAGE, IDC_SAVE)});
     steps.insert(steps.end(),
                  {On(IDD_CONFIRM, IDOK, "confirm"),
                   guitest::ExpectBox("Status", "Configurations have saved successfully!",
                                      [] { Shot("saved", guitest::FindMessageBox()->window); }),
-                  {"the page gone", [] { return !g_reviewPage.IsWindow(); },
+                  {"the page gone", [] { return !lab::Wizard().reviewPage.IsWindow(); },
                    [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
                   SearchEnded(line, false)});
     return steps;
@@ -160,9 +178,10 @@ int wmain(int argc, wchar_t** argv) {
             lab::RunWizard(Road(road));
         };
     };
-    return lab::Main(argc, argv, "road", "fixed|dhcp|back [screenshot folder]", nullptr,
+    return lab::Main(argc, argv, "road", "fixed|dhcp|back|rival [screenshot folder]", nullptr,
                      {{L"fixed", 0, road("fixed")},
                       {L"fixed", 1, road("fixed")},
                       {L"dhcp", 0, road("dhcp")},
-                      {L"back", 0, road("back")}});
+                      {L"back", 0, road("back")},
+                      {L"rival", 0, road("rival")}});
 }

@@ -4,7 +4,6 @@
 //                     (asked for by making FOLDER/stop, done once FOLDER/stopped is)
 //   shared | nobody | twice | burst N [BYTES] (BYTES: the receive buffer asked for)
 #include "app/page_frame.h"
-#include "app/page_moves.h"
 #include "messaging/settings.h"
 #include "messaging/winsock_io.h"
 #include "pages/page_layouts.h"
@@ -23,8 +22,11 @@ using lab::ClickLine, lab::Lines, lab::Press, lab::RunWizard, win::WideFromAnsi;
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
 HWND g_first = nullptr;             // twice: the step-1 window step 2 made
 
-const auto Step1 = [] { return g_searchPage.m_hWnd; };
-const auto ProgressOpen = [] { return g_searchProgress.IsWindow(); };
+CSearchPage& Page1() {
+    return lab::Wizard().searchPage;
+}
+const auto Step1 = [] { return Page1().m_hWnd; };
+const auto ProgressOpen = [] { return lab::Wizard().searchProgress.IsWindow(); };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
 const auto Selected = [] {
     return SendDlgItemMessageW(Step1(), IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
@@ -96,12 +98,11 @@ void CheckList(const std::vector<std::string>& arrays) {
         for (const char* key :
              {"sys.hostname", "expect.ip", "nwk.netmask", "sys.gateway", "sys.dns", "nwk.mac"})
             want.append("|").append(guitest::Narrow(WideFromAnsi(GetSetting(arrays[line], key))));
-        const DeviceRecord* record = g_deviceList.At(line);
+        const DeviceRecord* record = Page1().Devices().At(line);
         ok(Lines(Step1()).at(line) == WideFromAnsi(GetSetting(arrays[line], "expect.name")) &&
                Enabled(Step1(), IDOK) && Selected() == line && Fields() == want.substr(1) &&
-               g_reportedSettings == arrays[line] && g_workingSettings == arrays[line] && record &&
-               g_clockReadAt == record->receivedAt,
-           "line %d: named, selected, shown whole, the settings, clock at its reply", line);
+               record && record->settings == arrays[line] && record->localAddress == "10.77.0.1",
+           "line %d: named, selected, shown whole, its reply to this computer", line);
         g_opened.clear();
         ClickLine(Step1(), line, true);
         ok(g_opened ==
@@ -135,10 +136,9 @@ void CaseList(const lab::Args& args) {
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
         WhenIdle([&] {
-            ok(lab::g_ticks == 16 && Lines(Step1()).empty() && g_deviceList.size() == 0 &&
-                   !Enabled(Step1(), IDOK) && Fields() == fields &&
-                   g_reportedSettings == arrays[0] && g_workingSettings == arrays[0],
-               "no answer: empty, 确定 off after tick 16 (%u); line 0 kept", lab::g_ticks);
+            ok(lab::g_ticks == 16 && Lines(Step1()).empty() && Page1().Devices().size() == 0 &&
+                   !Enabled(Step1(), IDOK) && Fields() == fields,
+               "no answer: empty, 确定 off after tick 16 (%u); line 0 shown", lab::g_ticks);
         }),
     });
 }
@@ -180,73 +180,56 @@ void CaseNobody(const lab::Args&) {
     RunWizard({PressStart(), WhenIdle([] { ok(Lines(Step1()).empty(), "none listed"); })});
 }
 
-// Two step-1 windows search at once, from step 2's "上一步" and "开始": one can listen.
+// Two step-1 windows, from step 2's "上一步" and "开始", each with its own list:
+// the one that cannot listen sends nothing and keeps its list as it was,
+// empty at first; a search that finds the port held changes nothing either;
+// a line chosen in one window is what that window's double click opens.
 void CaseTwice(const lab::Args&) {
-    SOCKET held = INVALID_SOCKET;
-    std::vector<std::wstring> before;
+    static SOCKET held = INVALID_SOCKET;
     const Step bindBox =
         guitest::ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code");
-    // Left open until the search that could not listen has expired in it, which
-    // gives the window back: closing the box must not take it away again.
-    Step bindBoxPastExpiry = bindBox;
-    bindBoxPastExpiry.ready = [] { return FindMessageBox() && Enabled(Step1(), IDC_SEARCH_AGAIN); };
+    const auto bothIdle = [] { return Idle(g_first) && Idle(Step1()); };
     RunWizard({
         {"the welcome window", [] { return GetMainWnd()->IsWindow(); },
          [] {
-             MoveToPage(nullptr, g_networkPage);
-             Press(g_networkPage.m_hWnd, IDC_NETWORK_BACK);
+             CWizard& wizard = lab::Wizard();
+             wizard.MoveTo(nullptr, wizard.networkPage, std::make_shared<WizardRun>());
+             Press(wizard.networkPage.m_hWnd, IDC_NETWORK_BACK);
          }},
         {"the first searching", ProgressOpen,
          [] {
-             g_first = guitest::DialogWindows(IDD_SEARCH_PAGE).at(0);
+             g_first = lab::Wizard().backSearchPage.m_hWnd;
              Press(GetMainWnd()->m_hWnd, IDC_START);
          }},
         bindBox,
-        {"both searches ended", [] { return Idle(g_first) && Idle(Step1()); },
-         [&] {
-             // The second lists the records that had come by its end.
-             const std::vector<std::wstring> all = Lines(g_first), second = Lines(Step1());
+        {"both searches ended", bothIdle,
+         [] {
+             ok(!Lines(g_first).empty() && Lines(Step1()).empty() && !Enabled(Step1(), IDOK),
+                "the first lists the arrays; the second, unheard, none");
+             ClickLine(g_first, 1);
              held = lab::HoldClientPort(); // and the next search cannot listen
-             ok(all.size() == g_deviceList.size() && !all.empty() && second.size() <= all.size() &&
-                    std::equal(second.begin(), second.end(), all.begin()) && held != INVALID_SOCKET,
-                "both list the device list (%zu, %zu); no socket left", all.size(), second.size());
-             before = second;
+             Press(g_first, IDC_SEARCH_AGAIN);
+         }},
+        bindBox,
+        {"that search ended", bothIdle,
+         [] {
+             closesocket(held);
+             ok(Lines(g_first).size() == 3 &&
+                    SendDlgItemMessageW(g_first, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0) == 1 &&
+                    Enabled(g_first, IDOK),
+                "the list, its selection and 确定 as they were");
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
-        bindBoxPastExpiry,
-        WhenIdle([&] {
-            closesocket(held);
-            std::vector<std::wstring> want = before, all = Lines(g_first);
-            want.insert(want.end(), all.begin(), all.end());
-            ok(Lines(Step1()) == want && Selected() == 0,
-               "it keeps its lines and appends the records once more");
-            Press(g_first, IDC_SEARCH_AGAIN);
-            Press(Step1(), IDC_SEARCH_AGAIN);
+        WhenIdle([] {
+            ClickLine(Step1(), 2);
+            g_opened.clear();
+            ClickLine(g_first, 0, true);
+            const auto& first = lab::Wizard().backSearchPage.Devices();
+            ok(Lines(Step1()).size() == 3 && first.At(0) &&
+                   g_opened == std::vector{L"http://" + WideFromAnsi(GetSetting(
+                                                            first.At(0)->settings, "nwk.ipaddr"))},
+               "each window its own list; a double click opens its own line");
         }),
-        bindBox,
-        {"the first searching alone", [] { return !FindMessageBox(); },
-         [] {
-             // The device list refills: the second's last line is beyond it.
-             const std::vector<std::wstring> lines = Lines(Step1());
-             ClickLine(Step1(), static_cast<int>(lines.size()) - 1);
-             ok(ProgressOpen() && !IsWindowEnabled(g_first) && IsWindowEnabled(Step1()) &&
-                    lines.size() > g_deviceList.size() &&
-                    lab::Rows(Step1(), kSearchFirstField, 1) == guitest::Narrow(lines.back()) &&
-                    WideFromAnsi(GetSetting(g_reportedSettings, "sys.hostname")) == lines.back(),
-                "the first holds its window only; the second's last line selects its array");
-             SendMessageW(Step1(), WM_COMMAND, MAKEWPARAM(IDC_SEARCH_EXIT, BN_CLICKED), 0);
-             ok(!g_searchPage.IsWindow() && ProgressOpen(),
-                "\"退出\" closes the second window, not the first one's search");
-         }},
-        {"the first search ended", [] { return Idle(g_first); },
-         [&] {
-             const unsigned ticks = lab::g_ticks;
-             guitest::PumpFor(300);
-             held = lab::HoldClientPort();
-             ok(!Lines(g_first).empty() && held != INVALID_SOCKET && lab::g_ticks == ticks,
-                "list filled, socket closed, no exchange ticks on (%u)", lab::g_ticks - ticks);
-             closesocket(held);
-         }},
     });
 }
 
@@ -277,7 +260,7 @@ void CaseBurst(const lab::Args& args) {
                    const int listed = static_cast<int>(Lines(Step1()).size());
                    std::printf("burst of %s arrays: %d listed %.0f ms after the probe\n",
                                count.c_str(), listed, guitest::NowMs() - g_probedAt);
-                   const DeviceRecord* last = g_deviceList.At(listed - 1);
+                   const DeviceRecord* last = Page1().Devices().At(listed - 1);
                    ok(std::to_string(listed) == count && last &&
                           last->settings.size() == kMaxSettingsLength,
                       "all %s arrays listed, full-size settings whole", count.c_str());

@@ -6,11 +6,12 @@
 
 namespace {
 
+constexpr std::uintptr_t kSocket = 7;
+
 // Logs every call and box in order and plays back scripted results.
 struct FakeIo : ExchangeIo {
-    std::string failing, log;                   // failing: the one call that fails
-    std::deque<std::string> incoming;           // "": a datagram too long to read
-    std::function<void()> whileBoxOpen = [] {}; // a box's loop dispatches timer ticks
+    std::string failing, log;         // failing: the one call that fails
+    std::deque<std::string> incoming; // "": a datagram too long to read
 
     bool Call(const std::string& name) {
         log += name + " ";
@@ -19,6 +20,7 @@ struct FakeIo : ExchangeIo {
     void StartTimer() override { Call("StartTimer"); }
     void StopTimer() override { Call("StopTimer"); }
     bool CreateReceiveSocket() override { return Call("Create"); }
+    std::uintptr_t ReceiveSocketHandle() const override { return kSocket; }
     bool BindReceiveSocket() override { return Call("Bind"); }
     bool SelectReceiveSocket() override { return Call("Select"); }
     void CloseReceiveSocket() override { Call("Close"); }
@@ -33,7 +35,6 @@ struct FakeIo : ExchangeIo {
     std::vector<std::string> LocalAddresses() override { return {"10.77.0.1", "192.168.5.9"}; }
     void ShowSocketError(const char* text, const char* caption) override {
         Call(std::string(caption) + "|" + text);
-        whileBoxOpen();
     }
     void ShowEventError(const std::string& text) override { Call(text); }
 };
@@ -54,21 +55,24 @@ struct ExchangeTest : ::testing::Test {
 };
 
 // Listen before sending; a request that went out unheard, or that BuildRequest refused
-// (empty), closes its socket again without a box; each request restarts the count.
+// (empty), closes its socket again without a box and expires all the same; each request
+// restarts the count.
 TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
-    EXPECT_TRUE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    using enum Exchange::Sent;
+    EXPECT_EQ(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT), kListening);
     EXPECT_TRUE(ExpiresOnTick(VERIFY_TICK_LIMIT + 1));
     // Ticks nested in the expiry's box, or still queued, expire nothing more.
     EXPECT_FALSE(exchange.OnTick() || exchange.OnTick());
     io.failing = "Broadcast";
-    EXPECT_FALSE(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT));
+    EXPECT_EQ(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT), kNotSent);
     io.failing.clear();
-    EXPECT_FALSE(exchange.SendRequest(BuildRequest("10.77.0.2", "SET", std::string(1000, 'x')),
-                                      SAVE_TICK_LIMIT));
+    EXPECT_EQ(exchange.SendRequest(BuildRequest("10.77.0.2", "SET", std::string(1000, 'x')),
+                                   SAVE_TICK_LIMIT),
+              kNotSent);
     EXPECT_TRUE(ExpiresOnTick(SAVE_TICK_LIMIT + 1));
-    EXPECT_EQ(io.log, "StartTimer Create Bind Select Broadcast "
-                      "StartTimer Close Create Bind Select Broadcast Close "
-                      "StartTimer Create Bind Select Close ");
+    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast "
+                      "Close Create Bind Select StartTimer Broadcast Close "
+                      "Create Bind Select StartTimer Close ");
 }
 
 // One notification reads all that waits, past one it cannot read, for every own
@@ -84,7 +88,7 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     // The replies handed over, as "word=payload " each; VERIFYOK ends it, as a window does.
     const auto notify = [&] {
         std::string seen;
-        exchange.OnPINGAsynch(FD_READ_EVENT, 0, [&](const Reply& reply) {
+        exchange.OnPINGAsynch(kSocket, FD_READ_EVENT, 0, [&](const Reply& reply) {
             seen += reply.command + "=" + reply.payload + " ";
             if (reply.command == "VERIFYOK")
                 exchange.End();
@@ -95,42 +99,43 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     EXPECT_EQ(notify(), "") << "nothing read after the ending reply, nor by a queued notification";
     EXPECT_FALSE(exchange.OnTick());
     exchange.CloseReceiveSocket();
-    EXPECT_EQ(io.log, "StartTimer Create Bind Select Broadcast StopTimer Close ");
+    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast StopTimer Close ");
 }
 
 // A notification's error shows its box whatever the event, and a read event still
-// reads; any other event reads nothing.
+// reads; any other event reads nothing, and one of another socket (a closed one's,
+// still queued) is dropped, box and all.
 TEST_F(ExchangeTest, NotificationErrorsShowTheirBoxAndOnlyReadEventsRead) {
     exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
     io.incoming = {BuildRequest("10.77.0.1", "VERIFYFAIL", "")};
     std::string seen;
-    const auto notify = [&](unsigned event, unsigned error) {
-        exchange.OnPINGAsynch(event, error, [&](const Reply& reply) { seen += reply.command; });
+    const auto notify = [&](unsigned event, unsigned error, std::uintptr_t socket = kSocket) {
+        exchange.OnPINGAsynch(socket, event, error,
+                              [&](const Reply& reply) { seen += reply.command; });
         return seen;
     };
+    EXPECT_EQ(notify(FD_READ_EVENT, 10054, kSocket + 1), "");
     EXPECT_EQ(notify(32 /* FD_CLOSE */, 4294967295u), "");
     EXPECT_EQ(notify(FD_READ_EVENT, 10054), "VERIFYFAIL");
-    EXPECT_EQ(io.log, "StartTimer Create Bind Select Broadcast "
+    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast "
                       "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 ");
 }
 
-// A socket that cannot listen still lets the request go out, and its box comes
-// only after the send, also when the user leaves it open past the limit; a
-// socket once created stays open for the expiry to find.
-TEST(Exchange, SocketFailuresShowTheirBoxAfterTheSend) {
+// A copy that cannot listen sends nothing, for another program that holds the
+// port would take the answer: the box, the socket closed, no wait.
+TEST(Exchange, ASocketThatCannotListenSendsNothing) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Create", "Create Broadcast createsock error|Failed to createsock! "},
-        {"Bind", "Create Bind Broadcast bind error|Failed to bind CLIENT_PORT!\nError Code "},
-        {"Select", "Create Bind Select Broadcast select error|Fail to select "},
+        {"Create", "Create createsock error|Failed to createsock! "},
+        {"Bind", "Create Bind Close bind error|Failed to bind CLIENT_PORT!\nError Code "},
+        {"Select", "Create Bind Select Close select error|Fail to select "},
     };
     for (const auto& [failing, log] : cases) {
         FakeIo io;
         Exchange exchange(io);
         io.failing = failing;
-        io.whileBoxOpen = [&] { EXPECT_TRUE(exchange.OnTick()) << io.failing; };
-        EXPECT_FALSE(exchange.SendRequest(kVerify, 0));
-        EXPECT_EQ(io.log, "StartTimer " + log);
-        EXPECT_EQ(exchange.ReceiveSocketOpen(), failing != "Create") << failing;
+        EXPECT_EQ(exchange.SendRequest(kVerify, 0), Exchange::Sent::kCannotListen);
+        EXPECT_FALSE(exchange.Waiting() || exchange.OnTick()) << failing;
+        EXPECT_EQ(io.log, log);
     }
 }
 

@@ -80,7 +80,7 @@ TEST(AnotherArrayAnswersFor, OnlyADifferentArrayWithTheSameAddress) {
     for (const auto& [what, listed, shared] : cases) {
         std::vector<DeviceRecord> records;
         for (const std::string& settings : listed)
-            records.push_back({"", settings, {}});
+            records.push_back({"", settings, {}, {}});
         EXPECT_EQ(AnotherArrayAnswersFor(records, listed[0]), shared) << what;
     }
 }
