@@ -3,11 +3,14 @@
 // whose administrator password step 1 checked. Other windows, a new search
 // among them, never change a run; only its own pages do.
 #include "app/device_list.h"
+#include "app/running_clock.h"
 
 #include <chrono>
 #include <string>
 
 struct WizardRun {
+    using Clock = std::chrono::steady_clock;
+
     // The array's search reply, unchanged: the column "之前配置" and the
     // address (nwk.ipaddr) every request of the run names.
     std::string reported;
@@ -16,11 +19,18 @@ struct WizardRun {
     // This computer's address that the array answered: its requests leave
     // through that adapter.
     std::string localAddress{};
-    // When the date and time in `working` were true: the reply's arrival, or
-    // the moment step 3 wrote its own.
-    std::chrono::steady_clock::time_point clockReadAt{};
+    // The array's clock as step 3 runs it: `clock` as it stood at
+    // `clockReadAt`, first the reply's date and time at its arrival.
+    ClockReading clock{};
+    Clock::time_point clockReadAt{};
+    // Set by step 3's "下一步" when the user set neither date nor time: the
+    // clock runs on until "保存" sends it.
+    bool clockRuns = false;
 
-    static WizardRun Of(const DeviceRecord& record) {
-        return {record.settings, record.settings, record.localAddress, record.receivedAt};
-    }
+    static WizardRun Of(const DeviceRecord& record);
+    // The clock at `now`.
+    ClockReading ClockAt(Clock::time_point now) const;
+    // What "保存" sends at `now`: the working settings, their date and time
+    // the running clock's where it runs.
+    std::string SettingsToSend(Clock::time_point now) const;
 };

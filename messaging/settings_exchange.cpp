@@ -13,34 +13,48 @@ SettingsExchange SettingsExchange::Saving(std::string_view settings) {
     return SettingsExchange(settings, true);
 }
 
+std::string SettingsExchange::Stored(std::string_view key) const {
+    return GetSetting(m_settings, key);
+}
+
 void SettingsExchange::Text(std::string_view key, std::string& value) {
-    if (m_saving)
+    if (!m_saving)
+        value = Stored(key);
+    else if (value != Stored(key))
         Pair(key, std::string(key) + "=" + value);
-    else
-        value = GetSetting(m_settings, key);
+}
+
+void SettingsExchange::Choice(std::string_view key, bool& on, std::string_view onWord,
+                              std::string_view offWord) {
+    const bool stored = Stored(key) == onWord;
+    if (!m_saving)
+        on = stored;
+    else if (on != stored)
+        Pair(key, std::string(key) + "=" + std::string(on ? onWord : offWord));
 }
 
 void SettingsExchange::Address(std::string_view key, std::optional<Octets>& value) {
-    if (m_saving) {
+    const std::string stored = Stored(key);
+    const std::optional<Octets> loaded =
+        stored.empty() ? std::nullopt : std::optional<Octets>(ParseOctets(stored));
+    if (!m_saving)
+        value = loaded;
+    else if (value.value_or(Octets{}) != loaded.value_or(Octets{}))
         Pair(key, AddressPair(key, value.value_or(Octets{})));
-        return;
-    }
-    std::string stored = GetSetting(m_settings, key);
-    value = stored.empty() ? std::nullopt : std::optional<Octets>(ParseOctets(stored));
 }
 
 void SettingsExchange::Date(std::string_view key, SettingDate& value) {
     if (m_saving)
         Pair(key, DatePair(key, value));
     else
-        value = ParseDate(GetSetting(m_settings, key));
+        value = ParseDate(Stored(key));
 }
 
 void SettingsExchange::Time(std::string_view key, SettingTime& value) {
     if (m_saving)
         Pair(key, TimePair(key, value));
     else
-        value = ParseTime(GetSetting(m_settings, key));
+        value = ParseTime(Stored(key));
 }
 
 void SettingsExchange::Pair(std::string_view key, std::string_view pair) {
@@ -49,7 +63,9 @@ void SettingsExchange::Pair(std::string_view key, std::string_view pair) {
 }
 
 bool SettingsExchange::Commit(std::string& target) const {
-    if (!m_saving || !m_allTaken)
+    // Settings no array could have sent stay uncommitted, also when no write
+    // of the page's touched them.
+    if (!m_saving || !m_allTaken || m_settings.size() > kMaxSettingsLength)
         return false;
     target = m_settings;
     return true;

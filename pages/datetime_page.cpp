@@ -63,12 +63,12 @@ void CDateTimePage::LoadControls() {
     FillTimeZones([this](std::string_view row) { m_timeZone.AddString(win::WideFromAnsi(row)); });
     m_timeZone.SetCurSel(m_values.zoneRow);
 
-    // The time picker takes the stored date with the time, so a date the
+    // The time picker takes the run's date with the time, so a date the
     // pickers refuse leaves both at this computer's clock. Both run from the
     // whole reading: the date turns at the array's midnight.
-    const ClockReading stored{m_values.date, m_values.time};
-    LoadPicker(m_dateClock, {stored.date, {}}, stored);
-    LoadPicker(m_timeClock, stored, stored);
+    const ClockReading& clock = m_run->clock;
+    LoadPicker(m_dateClock, {clock.date, {}});
+    LoadPicker(m_timeClock, clock);
     UpdateRunningPickers();
 
     for (const std::string& item : m_values.ntpItems)
@@ -90,16 +90,16 @@ bool CDateTimePage::SaveControls() {
 
 // ---- The running clock
 
-void CDateTimePage::LoadPicker(PickerClock& clock, const ClockReading& shown,
-                               const ClockReading& stored) {
+void CDateTimePage::LoadPicker(PickerClock& clock, const ClockReading& shown) {
     m_settingPicker = true;
     const bool taken = clock.picker->SetTime(SystemTimeOf(shown));
     m_settingPicker = false;
     // A refused reading leaves the picker at this computer's clock, which runs
     // from now.
-    clock.reading = taken ? stored : PickerReading(*clock.picker);
+    clock.reading = taken ? m_run->clock : PickerReading(*clock.picker);
     clock.readAt = taken ? m_run->clockReadAt : Clock::now();
     clock.running = true;
+    clock.changed = false;
 }
 
 void CDateTimePage::UpdateRunningPickers() {
@@ -139,8 +139,10 @@ void CDateTimePage::OnNotify(const NMHDR& header) {
     const bool userChange = header.code == DTN_DATETIMECHANGE && !m_settingPicker;
     if (header.code != NM_SETFOCUS && !userChange)
         return;
-    if (PickerClock* clock = ClockOf(header.hwndFrom))
+    if (PickerClock* clock = ClockOf(header.hwndFrom)) {
         clock->running = false;
+        clock->changed = clock->changed || userChange;
+    }
 }
 
 void CDateTimePage::OnTimer(UINT_PTR id) {
@@ -166,8 +168,16 @@ void CDateTimePage::OnButtonClicked(WORD id) {
 void CDateTimePage::OnNext() {
     if (!SaveControls())
         return;
-    // The working settings now hold this moment's date and time.
-    m_run->clockReadAt = Clock::now();
+    // A date or time the user set goes to the array as set; left alone, the
+    // array's clock runs on until the save sends it.
+    m_run->clockRuns = !m_dateClock.changed && !m_timeClock.changed;
+    if (m_run->clockRuns) {
+        m_run->clock = m_timeClock.reading;
+        m_run->clockReadAt = m_timeClock.readAt;
+    } else {
+        m_run->clock = {m_values.date, m_values.time};
+        m_run->clockReadAt = Clock::now();
+    }
     m_wizard.Next(*this, m_run);
 }
 

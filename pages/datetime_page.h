@@ -1,8 +1,8 @@
 #pragma once
 // Wizard step 3: time zone, date and time.
+#include "app/running_clock.h"
 #include "app/wizard_page.h"
 #include "pages/datetime_settings.h"
-#include "pages/running_clock.h"
 #include "win/common_controls.h"
 #include "win/controls.h"
 
@@ -27,6 +27,7 @@ private:
         ClockReading reading;
         std::chrono::steady_clock::time_point readAt;
         bool running;
+        bool changed; // by the user
     };
 
     void OnNext();
@@ -37,8 +38,8 @@ private:
     // False, with the run's working settings untouched and the user told,
     // when they could not take every value.
     bool SaveControls();
-    // Sets the picker to `shown`; once taken, it runs from `stored`.
-    void LoadPicker(PickerClock& clock, const ClockReading& shown, const ClockReading& stored);
+    // Sets the picker to `shown`; once taken, it runs from the run's clock.
+    void LoadPicker(PickerClock& clock, const ClockReading& shown);
     void UpdateRunningPickers();
     PickerClock* ClockOf(HWND picker);
 
@@ -47,8 +48,8 @@ private:
     CDateTimeCtrl m_time;
     CComboBox m_ntpServer;
     DateTimeValues m_values;
-    PickerClock m_dateClock{&m_date, {}, {}, false};
-    PickerClock m_timeClock{&m_time, {}, {}, false};
+    PickerClock m_dateClock{&m_date, {}, {}, false, false};
+    PickerClock m_timeClock{&m_time, {}, {}, false, false};
     // Set while the page itself moves a picker, whose change notification is
     // then none of the user's doing.
     bool m_settingPicker = false;

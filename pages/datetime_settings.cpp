@@ -41,14 +41,17 @@ void LoadDateTime(SettingsExchange& dx, DateTimeValues& values) {
     values.ntpSelected = NtpItemFor(values.ntpItems, server);
 }
 
+// A list changed when its selection is not the one the stored value selects: an
+// empty zone (row 62) or server ("None") the user left as it was stays empty.
 void SaveDateTime(SettingsExchange& dx, DateTimeValues& values) {
     std::string zone = ZoneWord(values.zoneRow);
-    if (!zone.empty())
+    if (!zone.empty() && values.zoneRow != RowForZone(dx.Stored("sys.Time.timeZone")))
         dx.Text("sys.Time.timeZone", zone);
     dx.Date("date", values.date);
     dx.Time("time", values.time);
     if (values.ntpSelected >= 0 &&
-        static_cast<std::size_t>(values.ntpSelected) < values.ntpItems.size()) {
+        static_cast<std::size_t>(values.ntpSelected) < values.ntpItems.size() &&
+        values.ntpSelected != NtpItemFor(values.ntpItems, dx.Stored("sys.Time.ntpServer"))) {
         std::string server = values.ntpItems[static_cast<std::size_t>(values.ntpSelected)];
         if (server == kNone)
             server = "none";

@@ -15,9 +15,10 @@ struct DateTimeValues {
     int ntpSelected = -1; // -1: no item selected
 };
 
-// Saving writes time zone, date, time and NTP server. With no zone row or no
-// NTP item selected, that stored value stays as it is: the page has nothing
-// to put in its place. The server list is never written.
+// Saving writes date and time, and time zone and NTP server where their
+// selection changed. With no zone row or no NTP item selected, that stored
+// value stays as it is: the page has nothing to put in its place. The server
+// list is never written.
 void ExchangeDateTimeSettings(SettingsExchange& dx, DateTimeValues& values);
 
 // The item for a stored NTP server: 0 ("None") for an empty value, otherwise

@@ -61,6 +61,12 @@ void CNetworkPage::LoadFromSettings() {
     ExchangeControls(false, values);
 }
 
+void CNetworkPage::LoadAddresses() {
+    NetworkValues values = WorkingValues(*m_run);
+    for (std::size_t i = 0; i < m_addresses.size(); ++i)
+        ExchangeAddress(false, m_addresses[i], values.addresses[i]);
+}
+
 BOOL CNetworkPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
     if (WorkingValues(*m_run).dhcp)
@@ -99,9 +105,10 @@ void CNetworkPage::OnManualIp() {
     SetMode(false);
 }
 
-// With DHCP the array keeps its stored addresses, so the page shows those again.
+// With DHCP the array keeps its stored addresses, so the page shows those
+// again; the host name stays as typed.
 void CNetworkPage::OnDhcp() {
-    LoadFromSettings();
+    LoadAddresses();
     SetMode(true);
 }
 

@@ -22,6 +22,8 @@ private:
     void ExchangeControls(bool saving, NetworkValues& values);
     // Shows the run's working settings, discarding any edits.
     void LoadFromSettings();
+    // The four addresses only: a mode button keeps the host name typed.
+    void LoadAddresses();
     void OnManualIp();
     void OnDhcp();
     void OnNext();

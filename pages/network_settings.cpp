@@ -10,9 +10,7 @@ void ExchangeNetworkSettings(SettingsExchange& dx, NetworkValues& values) {
     dx.Text("sys.hostname", values.hostName);
 
     // Only the exact word means DHCP; anything else, "DHCP" included, loads as a fixed address.
-    std::string bootProto = values.dhcp ? "dhcp" : "none";
-    dx.Text("nwk.bootproto", bootProto);
-    values.dhcp = bootProto == "dhcp";
+    dx.Choice("nwk.bootproto", values.dhcp, "dhcp", "none");
 
     if (dx.IsSaving() && values.dhcp)
         return;

@@ -15,7 +15,8 @@ struct NetworkValues {
 };
 
 // Saving writes the host name and the boot protocol, and the four addresses
-// only for a fixed address: with DHCP the array keeps its stored ones.
+// only for a fixed address: with DHCP the array keeps its stored ones. Each
+// only where it changed.
 void ExchangeNetworkSettings(SettingsExchange& dx, NetworkValues& values);
 
 // A host name the array could misread as more pairs: holds "&" or "=".

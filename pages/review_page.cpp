@@ -18,6 +18,11 @@ constexpr std::array<std::string_view, 7> kSummaryKeys = {
 
 constexpr wchar_t kStatusCaption[] = L"Status";
 
+// Any id but the exchange host's.
+constexpr UINT_PTR IDT_RUNNING_CLOCK = 1;
+constexpr UINT kRunningClockMs = 1000;
+constexpr int kDateRow = 5; // then the time
+
 // What a row shows for its value: the value itself, whole, except the IP state.
 std::string Shown(std::string_view key, const std::string& value) {
     if (key == "nwk.bootproto")
@@ -36,7 +41,24 @@ BOOL CReviewPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
     ShowColumn(kReviewFirstNew, m_run->working);
     ShowColumn(kReviewFirstBefore, m_run->reported);
+    if (m_run->clockRuns) {
+        ShowRunningClock();
+        ::SetTimer(m_hWnd, IDT_RUNNING_CLOCK, kRunningClockMs, nullptr);
+    }
     return TRUE;
+}
+
+void CReviewPage::ShowRunningClock() {
+    const ClockReading now = m_run->ClockAt(WizardRun::Clock::now());
+    Control(kReviewFirstNew + kDateRow).SetWindowText(win::WideFromAnsi(DateText(now.date)));
+    Control(kReviewFirstNew + kDateRow + 1).SetWindowText(win::WideFromAnsi(TimeText(now.time)));
+}
+
+void CReviewPage::OnTimer(UINT_PTR id) {
+    if (id == IDT_RUNNING_CLOCK)
+        ShowRunningClock();
+    else
+        CWizardPage::OnTimer(id);
 }
 
 void CReviewPage::ShowColumn(int firstRow, const std::string& settings) {
@@ -68,9 +90,10 @@ void CReviewPage::OnSave() {
     // address it is about to take, through the adapter it answered on. An
     // address too long for the address field gives no request: nothing is
     // sent.
-    switch (m_host.Start(
-        IDS_SAVING, BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET", m_run->working),
-        SAVE_TICK_LIMIT, m_run->localAddress)) {
+    switch (m_host.Start(IDS_SAVING,
+                         BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET",
+                                      m_run->SettingsToSend(WizardRun::Clock::now())),
+                         SAVE_TICK_LIMIT, m_run->localAddress)) {
     case Exchange::Sent::kListening:
         return;
     case Exchange::Sent::kNotSent:

@@ -12,6 +12,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnButtonClicked(WORD id) override;
+    void OnTimer(UINT_PTR id) override;
 
 private:
     void OnSave();
@@ -22,6 +23,8 @@ private:
     void EndUnsent();
     // The seven values of `settings` into the column whose first value is `firstRow`.
     void ShowColumn(int firstRow, const std::string& settings);
+    // The new column's date and time, as the save would send them now.
+    void ShowRunningClock();
 
     CExchangeHost m_host;
 };

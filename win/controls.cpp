@@ -23,7 +23,16 @@ void CAnsiLimitEdit::SetByteLimit(int bytes) {
 void CAnsiLimitEdit::SetText(const std::wstring& text) {
     m_accepted = text;
     m_acceptedSelection = 0;
+    ShowWhole(text);
+}
+
+void CAnsiLimitEdit::ShowWhole(const std::wstring& text) {
+    // ES_LOWERCASE lowers the program's text too, and a name shown lowered
+    // would go back to the array lowered, though nobody typed it.
+    const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style & ~ES_LOWERCASE);
     SetWindowText(text);
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style);
 }
 
 void CAnsiLimitEdit::OnChange() {
@@ -36,7 +45,7 @@ void CAnsiLimitEdit::OnChange() {
         m_acceptedSelection = static_cast<DWORD>(SendMessage(EM_GETSEL));
         return;
     }
-    SetWindowText(m_accepted);
+    ShowWhole(m_accepted);
     SendMessage(EM_SETSEL, LOWORD(m_acceptedSelection), HIWORD(m_acceptedSelection));
     ::MessageBeep(MB_OK);
 }

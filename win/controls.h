@@ -35,7 +35,8 @@ public:
 // An edit box whose typing limit counts code-page-936 bytes, as the arrays
 // count them, not characters: 16 bytes are 16 ASCII characters or 8 Chinese
 // ones. The parent hands it its EN_CHANGE; a change that goes past the limit,
-// typed or pasted, is undone. Text the program puts there is shown whole.
+// typed or pasted, is undone. Text the program puts there is shown whole, as
+// it is: typing alone obeys the box's style (ES_LOWERCASE).
 class CAnsiLimitEdit : public CEdit {
 public:
     void SetByteLimit(int bytes);
@@ -43,6 +44,8 @@ public:
     void OnChange();
 
 private:
+    void ShowWhole(const std::wstring& text);
+
     int m_limit = 0;
     std::wstring m_accepted;
     DWORD m_acceptedSelection = 0;

@@ -26,13 +26,13 @@ CWizard g_wizard;
 // the clock still). Closing the welcome window takes every page with it.
 struct Wizard {
     CWelcomeDlg welcome{[] { g_wizard.OnStart(); }};
-    std::shared_ptr<WizardRun> run = std::make_shared<WizardRun>();
+    std::shared_ptr<WizardRun> run;
     explicit Wizard(CWizardPage* page = nullptr, const std::string& settings = {},
-                    Clock::duration readAgo = -1h) {
+                    Clock::duration readAgo = -1h)
+        : run(std::make_shared<WizardRun>(
+              WizardRun::Of({"", settings, "", Clock::now() - readAgo}))) {
         welcome.Create();
         SetMainWnd(&welcome);
-        run->working = settings;
-        run->clockReadAt = Clock::now() - readAgo;
         if (page)
             g_wizard.MoveTo(nullptr, *page, run);
     }
@@ -57,7 +57,7 @@ int PageWindowCount() {
 
 // Unknown keys around and between step 2's own.
 const std::string kNetwork =
-    "x.fw=1.2&sys.dns=8.8.8.8&sys.hostname=abcdefghijklmnopqrst&nwk.bootproto=none&"
+    "x.fw=1.2&sys.dns=8.8.8.8&sys.hostname=NAS-Upper-abcdefghij&nwk.bootproto=none&"
     "nwk.ipaddr=192.168.0.5&nwk.netmask=255.255.255.0&sys.gateway=192.168.0.1&nwk.mac=00:11";
 const std::string kDateTime =
     "sys.hostname=nas1&sys.Time.timeZone=Taipei&date=2006/12/31&time=23:59:58"
@@ -235,9 +235,10 @@ GUI_TEST(a_search_ends_while_its_tick_runs_a_modal_loop) {
     ok(g_wizard.reviewPage.IsWindowVisible(), "the confirmation cancelled, step 4 stays");
 }
 
-// The stored mode is marked alone, the stored name shown whole though typing
-// stops at the array's 15 bytes. DHCP keeps the array's addresses, so clicking
-// it after edits shows the stored ones again, disabled.
+// The stored mode is marked alone, the stored name shown whole and as it is,
+// capitals too, though typing stops at the array's 15 bytes and lowers what
+// it types. DHCP keeps the array's addresses, so clicking it after edits shows
+// the stored ones again, disabled, and keeps the name typed.
 GUI_TEST(network_page_shows_the_stored_values_and_limits_typing) {
     {
         const Wizard wizard(&g_wizard.networkPage, "nwk.bootproto=dhcp");
@@ -245,18 +246,21 @@ GUI_TEST(network_page_shows_the_stored_values_and_limits_typing) {
     }
     const Wizard wizard(&g_wizard.networkPage, kNetwork);
     ExpectMode(false);
+    const std::wstring shown = guitest::WindowText(Step2(IDC_HOSTNAME));
     const std::string typed = Type(L"NAS-Server-Number-1"), chinese = Type(L"网络存储阵列名称");
-    ok(typed == "nas-server-numb" && chinese == guitest::Narrow(L"网络存储阵列名"),
-       "expected 15 characters in lower case, 7 Chinese ones, got %s and %s", typed.c_str(),
-       chinese.c_str());
+    ok(shown == L"NAS-Upper-abcdefghij" && typed == "nas-server-numb" &&
+           chinese == guitest::Narrow(L"网络存储阵列名"),
+       "expected the stored name whole, 15 characters typed in lower case, 7 Chinese ones, got "
+       "%s, %s and %s",
+       guitest::Narrow(shown).c_str(), typed.c_str(), chinese.c_str());
     SendMessageW(Step2(IDC_IPADDR), IPM_SETADDRESS, 0, MAKEIPADDRESS(9, 9, 9, 9));
     guitest::Click(Step2(IDC_DHCP));
     ExpectMode(true);
     DWORD address = 0;
     SendMessageW(Step2(IDC_IPADDR), IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
-    ok(guitest::WindowText(Step2(IDC_HOSTNAME)) == L"abcdefghijklmnopqrst" &&
+    ok(guitest::WindowText(Step2(IDC_HOSTNAME)) == L"网络存储阵列名" &&
            address == MAKEIPADDRESS(192, 168, 0, 5),
-       "expected the stored name, whole, and address shown again");
+       "expected the name typed kept, the stored address shown again");
 }
 
 // A refused Next writes nothing and the page stays: a host name with a
@@ -319,8 +323,11 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
         guitest::Click(Step3(IDC_DATETIME_NEXT));
         ok(Written(*wizard.run).starts_with(c.written), "picker %d%s: expected %s, got %s",
            c.picker, c.change ? " changed" : "", c.written, Written(*wizard.run).c_str());
-        // Step 3 reopened from step 4 runs from what Next wrote, not from the reply.
-        ok(Clock::now() - wizard.run->clockReadAt < 1s, "expected the written clock read at Next");
+        // Set by the user, the clock is sent as set, and step 3 reopened runs from it;
+        // left alone, it runs on from the reply until the save.
+        ok(wizard.run->clockRuns == !c.change &&
+               (!c.change || Clock::now() - wizard.run->clockReadAt < 1s),
+           "picker %d: expected the clock %s", c.picker, c.change ? "set at Next" : "running");
     }
 }
 
@@ -340,18 +347,19 @@ GUI_TEST(datetime_a_refused_date_leaves_this_computers_clock) {
        "expected this computer's clock %s, got %s", before.c_str(), Written(*wizard.run).c_str());
 }
 
-// The zone list gives the chosen row; the hidden NTP list its server, whole.
+// The zone list gives the chosen row; the hidden NTP list, which nobody can
+// change, shows the stored server's own item and leaves the server as stored.
 GUI_TEST(datetime_the_lists_pass_their_choices_through) {
-    // The stored server in capitals selects its own item, not one it begins, and Next writes it.
+    // The stored server in capitals selects its own item, not one it begins.
     const std::string server(250, 'n');
     const std::string settings =
         With(With(kDateTime, "sys.Time.ntpServerList", server + "," + server + "2"),
              "sys.Time.ntpServer", std::string(250, 'N'));
     const Wizard wizard(&g_wizard.dateTimePage, settings);
+    const LRESULT item = SendMessageW(Step3(IDC_NTP_SERVER), CB_GETCURSEL, 0, 0);
     SendMessageW(Step3(IDC_TIMEZONE), CB_SETCURSEL, 4, 0);
     guitest::Click(Step3(IDC_DATETIME_NEXT));
-    const std::string expected =
-        With(With(settings, "sys.Time.timeZone", "Pacific"), "sys.Time.ntpServer", server);
-    ok(wizard.run->working == expected, "expected \"%s\", got \"%s\"", expected.c_str(),
-       wizard.run->working.c_str());
+    const std::string expected = With(settings, "sys.Time.timeZone", "Pacific");
+    ok(item == 1 && wizard.run->working == expected, "expected item 1 and \"%s\", got %d, \"%s\"",
+       expected.c_str(), int(item), wizard.run->working.c_str());
 }

@@ -9,6 +9,7 @@ same() { # description, expected, actual
 }
 
 hex() { od -An -v -tx1 | tr -d ' \n'; }
+unhex() { perl -ne 'chomp; print pack("H*", $_), "\n"'; }
 
 # A request as the wizard lays it out, written out independently of the code:
 # length and bytes, as the simulator logs a datagram it received.

@@ -53,6 +53,27 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
     same "nothing for the cut address nor with the port held; 15 spaces for none, then 999 bytes in 1024 to array 1" \
       "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
     ;;
+  road_untouched)
+    # Values the page cannot show whole or would write in its own form: two
+    # servers, a name, the array's own mode word, capitals, an empty zone, no
+    # server. Untouched, they go back byte for byte; the clock runs to the SET.
+    cat >"$work/arrays" <<ARRAYS
+sys.hostname=Q6-Store01&nwk.bootproto=static&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=gw.lab&sys.dns=10.77.0.253,10.77.0.252&date=2000/01/01&time=00:00:00&sys.Time.timeZone=&sys.Time.ntpServerList=pool.ntp.org
+sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2
+sys.hostname=Q6-Media&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.3
+ARRAYS
+    run "--settings '$work/arrays'" untouched
+    payload() { cut -d' ' -f2 | unhex | cut -c26-; }
+    sent=$(logged in SET | payload)
+    reply=$(logged out GETOK | payload | grep -m1 Q6-Store01)
+    noclock() { printf '%s' "$1" | sed -E 's/&(date|time)=[^&]*//g'; }
+    same "one SET, every value as the array reported it but the clock" "$(noclock "$reply")" \
+      "$(noclock "$sent")"
+    seconds() { date -ud "$(printf '%s' "$1" | sed -E 's/.*&date=([^&]*)&time=([^&]*).*/\1 \2/' | tr / -)" +%s; }
+    ran=$(($(seconds "$sent") - $(seconds "$reply")))
+    same "the clock ran on from the reply to the save (2 to 60 s)" yes \
+      "$([ "$ran" -ge 2 ] && [ "$ran" -le 60 ] && echo yes || echo "no: $ran s")"
+    ;;
   road_*)
     # The "SET" must be the array's settings with only the edited pairs changed:
     # unknown keys, keys that end like known ones (update=, uptime=) and the

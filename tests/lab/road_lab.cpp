@@ -9,6 +9,7 @@
 //                    to step 2 chooses DHCP) and Cancel on the first confirmation
 //   road_lab rival   the fixed road after a first pass left hidden on step 4,
 //                    saved while a new search has selected another array
+//   road_lab untouched  the first array saved with no change, seconds later
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -103,11 +104,14 @@ Step DateTime() {
         SendMessageW(zone, CB_SETCURSEL, 4, 0);
         SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_TIMEZONE, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(zone));
+        // Each picker as the user's keys leave it: the value, then its notification.
         SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
         for (const int id : {IDC_DATE, IDC_TIME}) {
-            SetFocus(GetDlgItem(page, id));
-            SendMessageW(GetDlgItem(page, id), DTM_SETSYSTEMTIME, GDT_VALID,
-                         reinterpret_cast<LPARAM>(&when));
+            const HWND picker = GetDlgItem(page, id);
+            SetFocus(picker);
+            SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+            NMDATETIMECHANGE change = {{picker, UINT_PTR(id), DTN_DATETIMECHANGE}, GDT_VALID, when};
+            SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
         }
     });
 }
@@ -124,9 +128,34 @@ Step Review(bool dhcp, bool save = true) {
     });
 }
 
+// Steps 2 and 3 passed without a touch; step 4 shows the reported values in
+// both columns, the new one's clock running, and is saved seconds later.
+std::vector<Step> Untouched() {
+    static std::string shownTime;
+    static double shownAt = 0;
+    const auto time = [](HWND page) { return lab::Rows(page, kReviewFirstNew + 6, 1); };
+    return {On(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT),
+            On(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT),
+            On(IDD_REVIEW_PAGE, 0, nullptr,
+               [time](HWND page) {
+                   const std::string before = lab::Rows(page, kReviewFirstBefore, 5),
+                                     after = lab::Rows(page, kReviewFirstNew, 5);
+                   ok(before == after && after == "Q6-Store01|10.77.1.1|255.255.0.0|gw.lab|Fixed",
+                      "step 4 shows nothing changed: %s", after.c_str());
+                   shownTime = time(page);
+                   shownAt = guitest::NowMs();
+               }),
+            {"two seconds on step 4, its clock running",
+             [time] {
+                 return guitest::NowMs() - shownAt > 2200 &&
+                        time(Shown(IDD_REVIEW_PAGE)) != shownTime;
+             },
+             [] { lab::Press(Shown(IDD_REVIEW_PAGE), IDC_SAVE); }}};
+}
+
 std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
-    const int line = dhcp ? 0 : 1;
+    const int line = dhcp || road == "untouched" ? 0 : 1;
     std::vector<Step> steps = {On(IDD_WELCOME, IDC_START, "welcome"),
                                {"the search under way",
                                 [] { return lab::Wizard().searchProgress.IsWindowVisible(); },
@@ -152,7 +181,12 @@ std::vector<Step> Road(const std::string& road) {
                              PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
                          }),
                       On(IDD_WELCOME, IDC_START), SearchEnded(1), Password()});
-    steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, !rival)});
+    if (road == "untouched") {
+        const std::vector<Step> untouched = Untouched();
+        steps.insert(steps.end(), untouched.begin(), untouched.end());
+    } else {
+        steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, !rival)});
+    }
     if (rival) // A new search selects another array while step 4 waits for "保存".
         steps.insert(steps.end(), {On(IDD_WELCOME, IDC_START), SearchEnded(0, false),
                                    On(IDD_REVIEW_PAGE, IDC_SAVE)});
@@ -178,10 +212,12 @@ int wmain(int argc, wchar_t** argv) {
             lab::RunWizard(Road(road));
         };
     };
-    return lab::Main(argc, argv, "road", "fixed|dhcp|back|rival [screenshot folder]", nullptr,
+    return lab::Main(argc, argv, "road", "fixed|dhcp|back|rival|untouched [screenshot folder]",
+                     nullptr,
                      {{L"fixed", 0, road("fixed")},
                       {L"fixed", 1, road("fixed")},
                       {L"dhcp", 0, road("dhcp")},
                       {L"back", 0, road("back")},
-                      {L"rival", 0, road("rival")}});
+                      {L"rival", 0, road("rival")},
+                      {L"untouched", 0, road("untouched")}});
 }

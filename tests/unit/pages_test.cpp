@@ -1,6 +1,6 @@
 // What the pages compute without a window: layout, step 1's details, the running clock.
 #include "pages/page_layouts.h"
-#include "pages/running_clock.h"
+#include "app/running_clock.h"
 #include "pages/search_details.h"
 
 #include <gtest/gtest.h>

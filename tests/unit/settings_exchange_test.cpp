@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -41,11 +44,12 @@ TEST(NetworkSettings, LoadsOnlyTheExactWordDhcpAndAddressesAsTheControlWould) {
     }
 }
 
-TEST(NetworkSettings, SavesInPlaceAppendsAbsentKeysAndCommitsAllOrNothing) {
+TEST(NetworkSettings, SavesWhatChangedInPlaceAppendsAbsentKeysAndCommitsAllOrNothing) {
     const NetworkValues manual = {"nas2", false, {std::nullopt, Octets{}, Octets{10, 0, 0, 1}}};
     const NetworkValues dhcp = {"nas2", true, {Octets{1, 1, 1, 1}}};
     const std::string full = "p=" + std::string(960, 'p') + "&sys.hostname=nas2&nwk.bootproto=dhcp";
     const std::tuple<std::string, NetworkValues, std::string> cases[] = {
+        // A blank address stored as an address is a change; the mode that was is none.
         {kArray, manual,
          "sys.dns=&sys.hostname=nas2&x=1&nwk.bootproto=none&nwk.ipaddr=&opt=a=b&nwk.netmask=&"
          "sys.gateway=10.0.0.1&z=2"},
@@ -53,9 +57,8 @@ TEST(NetworkSettings, SavesInPlaceAppendsAbsentKeysAndCommitsAllOrNothing) {
         {kArray, dhcp,
          "sys.dns=8.8.8.8&sys.hostname=nas2&x=1&nwk.bootproto=dhcp&nwk.ipaddr=1.2.3.4&opt=a=b&"
          "nwk.netmask=255.0.0.0&sys.gateway=1.2.3.1&z=2"},
-        {"u=1", manual,
-         "u=1&sys.hostname=nas2&nwk.bootproto=none&nwk.ipaddr=&nwk.netmask=&"
-         "sys.gateway=10.0.0.1&sys.dns="},
+        // Absent keys that a blank control or the fixed mode leave as they were stay absent.
+        {"u=1", manual, "u=1&sys.hostname=nas2&sys.gateway=10.0.0.1"},
         // All or nothing: a refused pair, or one that would pass 999 characters.
         {kArray, {"a&nwk.bootproto=dhcp", false, {}}, "-"},
         {full.substr(0, 962), dhcp, full},
@@ -63,6 +66,19 @@ TEST(NetworkSettings, SavesInPlaceAppendsAbsentKeysAndCommitsAllOrNothing) {
     };
     for (const auto& [before, values, after] : cases)
         EXPECT_EQ(Save(before, values, ExchangeNetworkSettings), after) << values.hostName;
+}
+
+// Loaded and saved with no change, every value goes back byte for byte, also those
+// the controls cannot show whole: two servers, a name, a mode word of the array's own.
+TEST(NetworkSettings, UnchangedValuesGoBackAsTheArrayReportedThem) {
+    for (const std::string& stored :
+         {kArray,
+          "sys.dns=10.88.0.253,10.88.0.252&sys.gateway=gw.example&nwk.bootproto=static&"
+          "sys.hostname=NAS-Upper&nwk.ipaddr=10.88.1.05&nwk.netmask="s,
+          "nwk.bootproto=DHCP&nwk.ipaddr=192..168.1"s, "nwk.bootproto=dhcp&x=1"s})
+        EXPECT_EQ(Save(stored, Load<NetworkValues>(stored, ExchangeNetworkSettings),
+                       ExchangeNetworkSettings),
+                  stored);
 }
 
 // Date and time keys between two pairs the page does not own.
@@ -73,31 +89,36 @@ std::string DateTimeSettings(const std::string& zone, const std::string& date,
            "&sys.Time.ntpServerList=" + list + "&sys.Time.ntpServer=" + server + "&z=2";
 }
 
-TEST(DateTimeSettings, LoadsAndSavesBackWhatThePageShows) {
+TEST(DateTimeSettings, LoadsWhatThePageShowsAndSavesWhatChanged) {
     for (int row = 0; row < kTimeZoneRows; ++row) // "Atlantic" is not "Mid-Atlantic"
         EXPECT_EQ(RowForZone(ZoneWord(row)), row) << ZoneWord(row);
-    // Stored zone, server list and server; the row and item loaded; the zone and server saved.
-    const std::tuple<std::string, std::string, std::string, int, int, std::string, std::string>
-        cases[] = {
-            // A value no zone word equals selects the last row containing it.
-            {"Atlantic Time", "a.ntp,a.ntp2", "a.ntp2", 13, 2, "Atlantic", "a.ntp2"},
-            {"tlantic", "a.ntp,a.ntp2", "A.NTP", 19, 1, "Mid-Atlantic", "a.ntp"},
-            {"GMT+08:00", "a.ntp", "None", 49, 0, "Taipei", "none"},
-            {"", "", "NONE", 62, 0, "Fiji", "none"},
-            // No row, or no whole item, to write: the stored value stays byte for byte.
-            {"beijing", "a.ntp,a.ntp2", "a.nt", -1, -1, "beijing", "a.nt"},
-            {"EOF", "", "", -1, 0, "EOF", "none"},
-            // The search starts at item 2, like the list's own; empty pieces are no items.
-            {"Fiji", "x,none", "none", 62, 2, "Fiji", "none"},
-            {"Fiji", ",a.ntp,,b.ntp,", "b.ntp", 62, 2, "Fiji", "b.ntp"},
-        };
-    for (const auto& [zone, list, server, zoneRow, ntpItem, savedZone, savedServer] : cases) {
+    // Stored zone, server list and server; the row and item loaded. Saved unchanged, the
+    // date and time go back padded, zone and server as stored, empty or absent ones too.
+    const std::tuple<std::string, std::string, std::string, int, int> cases[] = {
+        // A value no zone word equals selects the last row containing it.
+        {"Atlantic Time", "a.ntp,a.ntp2", "a.ntp2", 13, 2},
+        {"tlantic", "a.ntp,a.ntp2", "A.NTP", 19, 1},
+        {"GMT+08:00", "a.ntp", "None", 49, 0},
+        {"", "", "NONE", 62, 0},
+        {"beijing", "a.ntp,a.ntp2", "a.nt", -1, -1},
+        {"EOF", "", "", -1, 0},
+        // The search starts at item 2, like the list's own; empty pieces are no items.
+        {"Fiji", "x,none", "none", 62, 2},
+        {"Fiji", ",a.ntp,,b.ntp,", "b.ntp", 62, 2},
+    };
+    for (const auto& [zone, list, server, zoneRow, ntpItem] : cases) {
         const std::string stored = DateTimeSettings(zone, "2006/3/7", "9:5:0", list, server);
-        const auto values = Load<DateTimeValues>(stored, ExchangeDateTimeSettings);
+        auto values = Load<DateTimeValues>(stored, ExchangeDateTimeSettings);
         EXPECT_EQ(std::pair(values.zoneRow, values.ntpSelected), std::pair(zoneRow, ntpItem))
             << stored;
         EXPECT_EQ(Save(stored, values, ExchangeDateTimeSettings),
-                  DateTimeSettings(savedZone, "2006/03/07", "09:05:00", list, savedServer));
+                  DateTimeSettings(zone, "2006/03/07", "09:05:00", list, server));
+        // A row and an item chosen are written as their zone word and server.
+        values.zoneRow = 4;
+        values.ntpSelected = 0;
+        EXPECT_EQ(Save(stored, values, ExchangeDateTimeSettings),
+                  DateTimeSettings("Pacific", "2006/03/07", "09:05:00", list,
+                                   ntpItem == 0 ? server : "none"));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "pages/setting_values.h"
+#include "messaging/setting_values.h"
 
 #include <climits>
 #include <optional>
@@ -60,14 +60,20 @@ std::string TwoDigits(int value) {
 
 } // namespace
 
+std::string DateText(const SettingDate& date) {
+    return std::to_string(date.year) + "/" + TwoDigits(date.month) + "/" + TwoDigits(date.day);
+}
+
+std::string TimeText(const SettingTime& time) {
+    return TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":" + TwoDigits(time.second);
+}
+
 std::string DatePair(std::string_view key, const SettingDate& date) {
-    return std::string(key) + "=" + std::to_string(date.year) + "/" + TwoDigits(date.month) + "/" +
-           TwoDigits(date.day);
+    return std::string(key) + "=" + DateText(date);
 }
 
 std::string TimePair(std::string_view key, const SettingTime& time) {
-    return std::string(key) + "=" + TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":" +
-           TwoDigits(time.second);
+    return std::string(key) + "=" + TimeText(time);
 }
 
 SettingDate ParseDate(std::string_view value) {

@@ -16,7 +16,11 @@ struct SettingTime {
 };
 using Octets = std::array<std::uint8_t, 4>;
 
-// "key=2006/03/07": year plain, month and day two digits.
+// "2006/03/07": year plain, month and day two digits.
+std::string DateText(const SettingDate& date);
+// "09:05:00".
+std::string TimeText(const SettingTime& time);
+// "key=2006/03/07".
 std::string DatePair(std::string_view key, const SettingDate& date);
 // "key=09:05:00".
 std::string TimePair(std::string_view key, const SettingTime& time);

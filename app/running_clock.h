@@ -1,8 +1,8 @@
 #pragma once
-// The array's clock as the date and time page shows it: the reading taken at
-// search time moved on by the time since, so that saving the page does not set
-// the array's clock back by every minute spent in the wizard.
-#include "pages/setting_values.h"
+// The array's clock as the wizard runs it: a reading moved on by the time
+// since, so that neither step 3 nor the save sets the array's clock back by
+// the minutes spent in the wizard.
+#include "messaging/setting_values.h"
 
 struct ClockReading {
     SettingDate date;

@@ -1,4 +1,4 @@
-#include "pages/running_clock.h"
+#include "app/running_clock.h"
 
 namespace {
 

@@ -1,0 +1,26 @@
+#include "app/wizard_run.h"
+
+#include "messaging/settings.h"
+
+WizardRun WizardRun::Of(const DeviceRecord& record) {
+    const ClockReading reported = {ParseDate(GetSetting(record.settings, "date")),
+                                   ParseTime(GetSetting(record.settings, "time"))};
+    return {record.settings, record.settings, record.localAddress, reported, record.receivedAt};
+}
+
+ClockReading WizardRun::ClockAt(Clock::time_point now) const {
+    return AdvanceClock(
+        clock, std::chrono::duration_cast<std::chrono::seconds>(now - clockReadAt).count());
+}
+
+std::string WizardRun::SettingsToSend(Clock::time_point now) const {
+    if (!clockRuns)
+        return working;
+    // The running clock keeps the lengths step 3 wrote and checked: the year
+    // stops at 9999, and the other fields have two digits each.
+    const ClockReading running = ClockAt(now);
+    std::string sent = working;
+    ReplaceSetting(sent, "date", DatePair("date", running.date));
+    ReplaceSetting(sent, "time", TimePair("time", running.time));
+    return sent;
+}
