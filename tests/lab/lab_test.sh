@@ -9,25 +9,29 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/tests/lab/checks.sh"
 [ $# -eq 3 ] || { echo "usage: $0 DRIVER_CASE SIMULATOR DRIVER_FOLDER" >&2; exit 2; }
 driver=$3/${1%%_*}_lab.exe case=${1#*_} sim=$2
-work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log
+work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log log2=$work/sim2.log
 trap 'rm -rf "$work"' EXIT
 probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
 # Runs the driver in the lab: simulator arguments, then the driver's; the time
 # limit lets a hang end with the lab torn down, inside the test runner's. Once
 # the driver makes $work/stop the arrays answer nothing more, and $work/stopped
-# tells it so.
+# tells it so. With $segment2 set, the wizard's computer has a second adapter
+# whose segment has arrays of its own, the simulator started with $segment2.
 run() {
-  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" -- bash -c '
-    until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP "$Q6_LAB_SIM_PID" && touch "$1/stopped" &
-    "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT "$Q6_LAB_SIM_PID"; exit $rc' \
+  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
+    ${segment2+--second-segment "$segment2 --log '$log2'"} -- bash -c '
+    sims="$Q6_LAB_SIM_PID ${Q6_LAB_SIM2_PID:-}"
+    until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP $sims && touch "$1/stopped" &
+    "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT $sims; exit $rc' \
     lab "$work" "$root/tools/wine-run.sh" "$driver" "${@:2}"
   same "the driver's checks pass" 0 $?
 }
 
 lines() { printf '%s\n' "$@"; }
 # The datagrams the arrays received ("in") or sent ("out"), with the command
-# word WORD if given: length and bytes, one a line.
+# word WORD if given: length and bytes, one a line (from the second segment's
+# arrays: log=$log2 logged ...).
 logged() {
   awk -v dir="$1" -v word="${2:+$(printf '%-10s' "$2" | hex)}" \
     '$1 == dir && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log"
@@ -92,6 +96,23 @@ sys.hostname=Q6-NoAddr&nwk.bootproto=dhcp&expect.name=Q6-NoAddr&expect.ip= (DHCP
 sys.hostname=$(gbk 存储阵列一号机房二号柜)&nwk.bootproto=none&nwk.ipaddr=10.77.1.7&expect.name=$(gbk 存储阵列一号机房二)&expect.ip=10.77.1.7 (Fixed)
 ARRAYS
     run "--settings '$work/arrays' --delay-ms 0" list "$work/arrays" "$work"
+    ;;
+  search_segments)
+    # The wizard's computer on two segments, the second's arrays answering
+    # later: listed after the first's, each once, its probe through its adapter.
+    cat >"$work/arrays" <<ARRAYS
+sys.hostname=Q6-Near&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:00:01&expect.name=Q6-Near&expect.ip=10.77.1.1 (Fixed)
+sys.hostname=Q6-Far&nwk.bootproto=dhcp&nwk.ipaddr=10.78.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:01:01&expect.name=Q6-Far&expect.ip=10.78.1.1 (DHCP)
+sys.hostname=Q6-Farther&nwk.bootproto=none&nwk.ipaddr=10.78.1.2&sys.gateway=10.78.0.254&nwk.mac=00:1B:7A:00:01:02&expect.name=Q6-Farther&expect.ip=10.78.1.2 (Fixed)
+ARRAYS
+    head -1 "$work/arrays" >"$work/near" && tail -2 "$work/arrays" >"$work/far"
+    segment2="--settings '$work/far' --delay-ms 300"
+    run "--settings '$work/near' --delay-ms 0" list "$work/arrays" "$work"
+    probes() { awk '$1 == "in" { sub(/:.*/, "", $2); print $2, $3, $4 }' "$1" | sort -u; }
+    same "the first segment's arrays heard only probes, from its adapter" \
+      "10.77.0.1 $probe" "$(probes "$log")"
+    same "the second segment's arrays heard only probes, from its adapter" \
+      "10.78.0.1 $probe" "$(probes "$log2")"
     ;;
   search_shared)
     cat >"$work/arrays" <<ARRAYS
