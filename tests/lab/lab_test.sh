@@ -61,23 +61,33 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
     # The "SET" must be the array's settings with only the edited pairs changed:
     # unknown keys, keys that end like known ones (update=, uptime=) and the
     # order stay. The flood road: 2,000 hostile datagrams before every answer.
+    # The second road: array 2's settings on a second segment, answering later.
     tail='&sys.Time.ntpServerList=pool.ntp.org,time.nist.gov&web.port=80'
     cat >"$work/arrays" <<ARRAYS
 sys.model=Q6-4200&sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=pool.ntp.org$tail
 sys.model=Q6-2100&update=2026.1&sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:02&date=2000/01/01&time=00:00:00&uptime=12345&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none$tail
 sys.model=Q6-8400&sys.hostname=Q6-Media&nwk.bootproto=none&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:03&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Tokyo&sys.Time.ntpServer=time.nist.gov$tail
 ARRAYS
+    if [ "$case" = second ]; then
+      sed -n 2p "$work/arrays" | sed 's/=Q6-Backup&/=Q6-Far\&/; s/=10\.77\.1\.2&/=10.78.1.2\&/' >"$work/far"
+      segment2="--settings '$work/far' --delay-ms 300"
+    fi
     run "--settings '$work/arrays' $([ "$case" = flood ] && echo --flood 2000)" "${case/flood/fixed}"
     # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
     set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
     [ "$case" = dhcp ] && array=1 set=$set1 || array=2 set=$set2
+    to=10.77.1.$array chosen=$log
+    [ "$case" = second ] && to=10.78.1.2 chosen=$log2
     same "one SET, to the array's address, with only the edited pairs changed" \
-      "$(request "10.77.1.$array" SET "$set")" "$(logged in SET)"
-    verify=$(request "10.77.1.$array" VERIFY passwd=admin)
+      "$(request "$to" SET "$set")" "$(log=$chosen logged in SET)"
+    verify=$(request "$to" VERIFY passwd=admin)
     [ "$case" = back ] && verify=$(lines "$verify" "$verify")
     same "the password checked with the chosen array, at each visit to step 2" "$verify" \
-      "$(logged in VERIFY)"
+      "$(log=$chosen logged in VERIFY)"
+    [ "$case" = second ] && same "the first segment heard the two probes alone; the second \
+everything through the wizard's adapter on it" "$(lines "$probe" "$probe") 10.78.0.1" \
+      "$(logged in) $(awk '$1 == "in" { sub(/:.*/, "", $2); print $2 }' "$log2" | sort -u)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
     ;;

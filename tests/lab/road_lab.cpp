@@ -7,6 +7,8 @@
 //   road_lab dhcp    the first array moved to DHCP
 //   road_lab back    the fixed road with Back on every page (the first visit
 //                    to step 2 chooses DHCP) and Cancel on the first confirmation
+//   road_lab second  the fixed road with the array of a second segment, listed
+//                    after the lab's three, reached through a second adapter
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -54,20 +56,20 @@ Step On(UINT templateId, int id, const char* shot = nullptr, std::function<void(
     });
 }
 
-// Step 1 once its search has ended: the lab's three arrays, one of them perhaps
-// renamed by the road, and nothing a hostile datagram named. Line `line` is
-// clicked; then OK, if `next`.
-Step SearchEnded(int line, bool next = true, const char* shot = nullptr) {
+// Step 1 once its search has ended: the lab's arrays (`count`: three, four with
+// a second segment), one of them perhaps renamed by the road, and nothing a
+// hostile datagram named. Line `line` is clicked; then OK, if `next`.
+Step SearchEnded(int line, std::size_t count, bool next = true, const char* shot = nullptr) {
     return {"step 1 with its list",
             [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
             [=] {
                 const HWND page = Shown(IDD_SEARCH_PAGE);
                 const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media",
-                                                     L"nas-road"};
+                                                     L"Q6-Far", L"nas-road"};
                 const std::vector<std::wstring> lines = lab::Lines(page);
-                ok(lines.size() == 3 &&
+                ok(lines.size() == count &&
                        std::ranges::all_of(lines, [&](auto& at) { return ours.contains(at); }),
-                   "the lab's 3 arrays listed, nothing else");
+                   "the lab's %zu arrays listed, nothing else", count);
                 Shot(shot, page);
                 lab::ClickLine(page, line);
                 if (next)
@@ -123,18 +125,19 @@ Step Review(bool dhcp) {
 
 std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back";
-    const int line = dhcp ? 0 : 1;
+    const int line = dhcp ? 0 : road == "second" ? 3 : 1;
+    const std::size_t count = road == "second" ? 4 : 3;
     std::vector<Step> steps = {On(IDD_WELCOME, IDC_START, "welcome"),
                                {"the search under way",
                                 [] { return g_searchProgress.IsWindowVisible(); },
                                 [] { Shot("searching", g_searchProgress.m_hWnd); }},
-                               SearchEnded(line, true, "step1"),
+                               SearchEnded(line, count, true, "step1"),
                                Password()};
     if (back)
         // Back from step 2 searches again; back from steps 4 and 3 leads to
         // step 2 again, whose Next must store the changes made since.
         steps.insert(steps.end(),
-                     {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1), Password(),
+                     {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1, count), Password(),
                       Network(true), DateTime(), On(IDD_REVIEW_PAGE, IDC_REVIEW_BACK),
                       On(IDD_DATETIME_PAGE, IDC_DATETIME_BACK)});
     steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp)});
@@ -146,7 +149,7 @@ std::vector<Step> Road(const std::string& road) {
                                      [] { Shot("saved", guitest::FindMessageBox()->window); }),
                   {"the page gone", [] { return !g_reviewPage.IsWindow(); },
                    [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
-                  SearchEnded(line, false)});
+                  SearchEnded(line, count, false)});
     return steps;
 }
 
@@ -160,9 +163,10 @@ int wmain(int argc, wchar_t** argv) {
             lab::RunWizard(Road(road));
         };
     };
-    return lab::Main(argc, argv, "road", "fixed|dhcp|back [screenshot folder]", nullptr,
+    return lab::Main(argc, argv, "road", "fixed|dhcp|back|second [screenshot folder]", nullptr,
                      {{L"fixed", 0, road("fixed")},
                       {L"fixed", 1, road("fixed")},
                       {L"dhcp", 0, road("dhcp")},
-                      {L"back", 0, road("back")}});
+                      {L"back", 0, road("back")},
+                      {L"second", 0, road("second")}});
 }
