@@ -102,8 +102,8 @@ template <int k> constexpr RunTimeControl ReviewLabel(unsigned textId) {
             ReviewRowBottom<k>};
 }
 // Values of one column share one right edge: x + 0.2·W.
-template <int k, int column>
-constexpr RunTimeControl ReviewValue(FontSlot font, std::uint32_t colour) {
+template <int k, int column> constexpr RunTimeControl ReviewValue(FontSlot font,
+                                                                  std::uint32_t colour) {
     return {0,
             font,
             colour,
@@ -112,8 +112,8 @@ constexpr RunTimeControl ReviewValue(FontSlot font, std::uint32_t colour) {
             [](L c) { return column / 100.0 * c.W + 0.2 * c.W; },
             ReviewRowBottom<k>};
 }
-template <int column>
-constexpr RunTimeControl ReviewHeader(unsigned textId, FontSlot font, std::uint32_t colour) {
+template <int column> constexpr RunTimeControl ReviewHeader(unsigned textId, FontSlot font,
+                                                            std::uint32_t colour) {
     return {textId,
             font,
             colour,

@@ -37,10 +37,10 @@ void CPasswordDlg::OnOK() {
     // The array compares bytes: send the password as a Chinese system's
     // ANSI code page spells it, with nothing escaped.
     const std::string password = win::AnsiFromWide(m_password.GetWindowText());
-    m_host.Start(
-        IDS_VERIFYING,
-        BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "VERIFY", "passwd=" + password),
-        VERIFY_TICK_LIMIT);
+    m_host.Start(IDS_VERIFYING,
+                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "VERIFY",
+                              "passwd=" + password),
+                 VERIFY_TICK_LIMIT);
 }
 
 void CPasswordDlg::EnableControls() {

@@ -70,10 +70,10 @@ void CReviewPage::OnSave() {
     // address it is about to take. An address too long for the address field
     // gives no request: nothing is sent, and the save ends as one that could
     // not be sent.
-    m_host.Start(
-        IDS_SAVING,
-        BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "SET", g_workingSettings),
-        SAVE_TICK_LIMIT);
+    m_host.Start(IDS_SAVING,
+                 BuildRequest(GetSetting(g_reportedSettings, "nwk.ipaddr"), "SET",
+                              g_workingSettings),
+                 SAVE_TICK_LIMIT);
 }
 
 void CReviewPage::OnBack() {

@@ -187,23 +187,15 @@ std::vector<Step> KeyRoad() {
         });
     };
     const SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
-    const Step search = {
-        "step 1 with its list",
-        [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
-        [] {
-            ok(GetFocus() == GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_DEVICE_LIST),
-               "the list has the focus");
-            Keys(L"↓\r");
-        }};
     return {
         keys(IDD_WELCOME, L"\r"),
-        search,
+        keys(IDD_SEARCH_PAGE, L"↓\r", IDC_DEVICE_LIST), // shown enabled once the search ends
         keys(IDD_PASSWORD, L"admin\r", IDC_PASSWORD),
         // The array is on DHCP: Down chooses the fixed address, Up DHCP, Down
         // the fixed address again. Choosing DHCP shows the stored values
-        // again, so the name comes last, Tab going round to it. Wine's address control leaves the
-        // caret at the start of the field it moves on to after three digits, where "." does not
-        // move on.
+        // again, so the name comes last, Tab going round to it. Wine's address
+        // control leaves the caret at the start of the field it moves on to
+        // after three digits, where "." does not move on.
         keys(IDD_NETWORK_PAGE,
              L"\t↓↑↓\t10.77.1.42\t255⇲.255⇲.0\t10.77.0.1\t10.77.0.53\t\t\tnas-road\r",
              IDC_HOSTNAME),
