@@ -188,7 +188,7 @@ std::vector<Step> KeyRoad() {
     };
     const SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
     return {
-        keys(IDD_WELCOME, L"\r"),
+        keys(IDD_WELCOME, L"\r", IDC_START),
         keys(IDD_SEARCH_PAGE, L"↓\r", IDC_DEVICE_LIST), // shown enabled once the search ends
         keys(IDD_PASSWORD, L"admin\r", IDC_PASSWORD),
         // The array is on DHCP: Down chooses the fixed address, Up DHCP, Down
