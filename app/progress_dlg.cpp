@@ -32,10 +32,18 @@ BOOL CProgressDlg::Open(HWND owner) {
 }
 
 BOOL CProgressDlg::DestroyWindow() {
-    if (m_ownerDisabled && m_owner != nullptr)
+    const bool givenBack = m_ownerDisabled && m_owner != nullptr;
+    if (givenBack)
         ::EnableWindow(m_owner, TRUE);
     m_ownerDisabled = false;
-    return CDialog::DestroyWindow();
+    const BOOL destroyed = CDialog::DestroyWindow();
+    // An owner disabled as it was made (step 1 searches from its start) could
+    // not give the focus to a control; left on the window itself, the keys
+    // would reach none of them.
+    if (givenBack && ::GetFocus() == m_owner)
+        if (const HWND first = ::GetNextDlgTabItem(m_owner, nullptr, FALSE))
+            ::SendMessageW(m_owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    return destroyed;
 }
 
 void CProgressDlg::DoDataExchange() {

@@ -46,12 +46,14 @@ public:
     virtual Received ReceiveDatagram(std::string& datagram) = 0;
 
     // Broadcasts to 255.255.255.255:SERVER_PORT from a fresh socket, closed
-    // again: with `from` empty once through every network adapter that is up,
-    // otherwise through the adapter of this computer's address `from`. True
-    // when it left through at least one.
+    // again: with `from` empty once through every network adapter that is up
+    // (once as the system routes it when it lists none), otherwise through the
+    // adapter of this computer's address `from`. True when it left through at
+    // least one.
     virtual bool Broadcast(std::string_view datagram, std::string_view from) = 0;
 
-    // Every IPv4 address of this computer's host name, dotted decimal.
+    // This computer's IPv4 addresses, dotted decimal, each once: those of its
+    // adapters that are up and those of its host name.
     virtual std::vector<std::string> LocalAddresses() = 0;
 
     virtual void ShowSocketError(const char* text, const char* caption) = 0;

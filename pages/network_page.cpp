@@ -69,6 +69,14 @@ void CNetworkPage::LoadAddresses() {
 
 BOOL CNetworkPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
+    // Made with the window, before the template's controls, the mode buttons
+    // would come first in tab order; they belong after the host name.
+    HWND after = m_hostName.m_hWnd;
+    for (const int row : {kManualIpRow, kDhcpRow}) {
+        ::SetWindowPos(Control(row).m_hWnd, after, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = Control(row).m_hWnd;
+    }
     if (WorkingValues(*m_run).dhcp)
         OnDhcp();
     else
@@ -115,8 +123,14 @@ void CNetworkPage::OnDhcp() {
 // EnableWindow sets the same WS_DISABLED bit and also tells the address
 // control, which greys its fields, so the user sees they do not count.
 void CNetworkPage::SetMode(bool dhcp) {
-    static_cast<CColorButton&>(Control(kManualIpRow)).SetCheck(dhcp ? BST_UNCHECKED : BST_CHECKED);
-    static_cast<CColorButton&>(Control(kDhcpRow)).SetCheck(dhcp ? BST_CHECKED : BST_UNCHECKED);
+    for (const int row : {kManualIpRow, kDhcpRow}) {
+        auto& button = static_cast<CColorButton&>(Control(row));
+        const bool marked = (row == kDhcpRow) == dhcp;
+        button.SetCheck(marked ? BST_CHECKED : BST_UNCHECKED);
+        const LONG_PTR style = ::GetWindowLongPtrW(button.m_hWnd, GWL_STYLE);
+        ::SetWindowLongPtrW(button.m_hWnd, GWL_STYLE,
+                            marked ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    }
     for (CIPAddressCtrl& address : m_addresses)
         address.EnableWindow(!dhcp);
 }

@@ -28,7 +28,8 @@ private:
     void OnDhcp();
     void OnNext();
     void OnBack();
-    // Each mode button starts a group of its own, so both states are set here.
+    // Marks the mode's button, and makes it the group's tab stop, so that Tab
+    // lands on the mode in force instead of choosing the other.
     void SetMode(bool dhcp);
     void RefuseHostName();
     void OnCommand(WORD id, WORD code) override;

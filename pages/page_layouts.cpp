@@ -164,14 +164,16 @@ const std::array<RunTimeControl, 10> kNetworkPageLayout = {{
     {IDS_STEP2_NAME, kFontE, kOrange, [](L c) { return 0.1 * c.W; }, [](L c) { return 0.2 * c.H; },
      [](L c) { return (c.n + 5) * c.Avg(kFontC) + 0.1 * c.W; },
      [](L c) { return c.Height(kFontC) + 0.2 * c.H; }},
-    // Each mode button starts a group of its own, so the page sets both states.
+    // The mode buttons are one group, which the first starts and the first
+    // address field ends, so the arrow keys move between them; the page keeps
+    // the tab stop on the marked one and sets both states itself.
     {IDS_STEP2_MANUAL, kFontE, kOrange, [](L c) { return 0.05 * c.W; },
      [](L c) { return 0.34 * c.H; }, [](L c) { return (c.n + 5) * c.Avg(kFontC) + 0.05 * c.W; },
      [](L c) { return c.Height(kFontD) + 0.34 * c.H; }, 0x50020009, IDC_MANUAL_IP,
      ControlKind::kButton},
     {IDS_STEP2_DHCP, kFontE, kOrange, [](L c) { return 0.55 * c.W; },
      [](L c) { return 0.32 * c.H; }, [](L c) { return 0.05 * c.Avg(kFontC) * c.W + 0.55 * c.W; },
-     [](L c) { return 2.5 * c.Height(kFontD) + 0.32 * c.H; }, 0x50022009, IDC_DHCP,
+     [](L c) { return 2.5 * c.Height(kFontD) + 0.32 * c.H; }, 0x50002009, IDC_DHCP,
      ControlKind::kButton},
     NetworkLabel<0, 3>(IDS_STEP2_IPADDR),
     NetworkLabel<1, 4>(IDS_STEP2_NETMASK),

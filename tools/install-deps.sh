@@ -7,7 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev libgtest-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 wine xvfb xauth x11-utils imagemagick
-  fonts-wqy-microhei fonts-comic-neue fonts-liberation
+  fonts-wqy-microhei fonts-comic-neue fonts-liberation fonts-wine
   iproute2 procps
 )
 

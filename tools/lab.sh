@@ -3,12 +3,15 @@
 # the simulated arrays, joined by one veth pair. Nothing sent in it reaches
 # this computer's network, not even a broadcast to 255.255.255.255.
 #
-#   tools/lab.sh [--sim PATH] [--sim-args "ARGS"] -- command [args...]
+#   tools/lab.sh [--sim PATH] [--sim-args "ARGS"] [--second-segment "ARGS"] -- command [args...]
 #
 # Starts the simulator (q6-array-sim) in the arrays' namespace with ARGS (a
 # shell-quoted string: --sim-args "--password 'a& b' --delay-ms 0"), runs the
 # command in the wizard's namespace, tears everything down, and exits with the
-# command's exit code. Run Windows programs as `tools/wine-run.sh prog.exe`:
+# command's exit code. --second-segment gives the wizard's computer a second
+# network adapter, on another segment with a simulator of its own (started
+# with ARGS), and no default route through it: a broadcast sent unbound does
+# not leave by it. Run Windows programs as `tools/wine-run.sh prog.exe`:
 # Q6_NETNS makes it start its wineserver in the wizard's namespace, and the
 # lab's own Wine prefix keeps any server outside the lab away from it.
 #
@@ -16,17 +19,23 @@
 #   wizard's namespace q6lab-host-<pid>    10.77.0.1   (its host name resolves to it)
 #   arrays' namespace  q6lab-arrays-<pid>  10.77.0.2   (simulator on udp 1212)
 #   arrays' own addresses (nwk.ipaddr)     10.77.1.1, 10.77.1.2, ...
+# With a second segment (one /16 subnet too):
+#   wizard's second adapter                10.78.0.1
+#   second arrays' namespace q6lab-arrays2-<pid>  10.78.0.2 (its simulator on udp 1212)
+#   their own addresses, as its ARGS give them (10.78.1.N by convention)
 # The command sees Q6_NETNS, Q6_LAB_HOST_ADDR, Q6_LAB_ARRAYS_NS, Q6_LAB_SIM_PID
-# and WINEPREFIX (Q6_LAB_WINEPREFIX, default build/wine-lab).
+# (with a second segment also Q6_LAB_HOST_ADDR2, Q6_LAB_ARRAYS2_NS,
+# Q6_LAB_SIM2_PID) and WINEPREFIX (Q6_LAB_WINEPREFIX, default build/wine-lab).
 # The simulator defaults to build/native/tools/array_sim/q6-array-sim (or $Q6_SIM).
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sim=${Q6_SIM:-$root/build/native/tools/array_sim/q6-array-sim}
 sim_args=""
+sim2_args=
 
 usage() {
-  echo "usage: $0 [--sim PATH] [--sim-args \"ARGS\"] -- command [args...]" >&2
+  echo "usage: $0 [--sim PATH] [--sim-args \"ARGS\"] [--second-segment \"ARGS\"] -- command [args...]" >&2
   exit 2
 }
 
@@ -34,6 +43,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --sim) [ $# -ge 2 ] || usage; sim=$2; shift 2 ;;
     --sim-args) [ $# -ge 2 ] || usage; sim_args=$2; shift 2 ;;
+    --second-segment) [ $# -ge 2 ] || usage; sim2_args=" $2"; shift 2 ;;
     --) shift; break ;;
     *) usage ;;
   esac
@@ -47,10 +57,11 @@ fail() {
 
 [ -x "$sim" ] || fail "no simulator at $sim (build the native tree first: make native)"
 eval "sim_argv=($sim_args)" || fail "--sim-args is not a valid shell word list: $sim_args"
+eval "sim2_argv=($sim2_args)" || fail "--second-segment is not a valid shell word list: $sim2_args"
 
 # A lab whose script was killed outright (SIGKILL, as a test runner's time-out
 # does) could not tear itself down; its namespaces carry that script's pid.
-for ns in $(ip netns list 2>/dev/null | awk '{ print $1 }' | grep -E '^q6lab-(host|arrays)-[0-9]+$'); do
+for ns in $(ip netns list 2>/dev/null | awk '{ print $1 }' | grep -E '^q6lab-(host|arrays2?)-[0-9]+$'); do
   kill -0 "${ns##*-}" 2>/dev/null && continue
   for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null; done
   ip netns del "$ns" 2>/dev/null
@@ -59,24 +70,31 @@ done
 
 host_ns=q6lab-host-$$
 arrays_ns=q6lab-arrays-$$
+arrays2_ns=q6lab-arrays2-$$
 host_addr=10.77.0.1
 arrays_addr=10.77.0.2
+host_addr2=10.78.0.1
+arrays2_addr=10.78.0.2
 work=$(mktemp -d /tmp/q6lab.XXXXXX) || fail "cannot create a temporary directory"
 sim_pid=
+sim2_pid=
 
 # Everything the lab made goes, also after a failure or an interrupt. Processes
 # still running in the namespaces were started by the lab; ending them lets
 # the namespaces' network go with the namespaces.
+stop_sim() { # pid
+  [ -n "$1" ] || return
+  kill -TERM "$1" 2>/dev/null
+  for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
 teardown() {
-  if [ -n "$sim_pid" ]; then
-    kill -TERM "$sim_pid" 2>/dev/null
-    for _ in $(seq 20); do kill -0 "$sim_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$sim_pid" 2>/dev/null
-    wait "$sim_pid" 2>/dev/null
-    sim_pid=
-  fi
+  stop_sim "$sim_pid"
+  stop_sim "$sim2_pid"
+  sim_pid= sim2_pid=
   local ns pid
-  for ns in "$host_ns" "$arrays_ns"; do
+  for ns in "$host_ns" "$arrays_ns" "$arrays2_ns"; do
     [ -e "/run/netns/$ns" ] || continue
     for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null; done
     ip netns del "$ns" 2>/dev/null
@@ -119,16 +137,38 @@ mkdir -p "/etc/netns/$host_ns" &&
   printf 'nameserver 127.0.0.1\noptions timeout:1 attempts:1\n' >"/etc/netns/$host_ns/resolv.conf" ||
   fail "cannot write the name files in /etc/netns/$host_ns"
 
-ip netns exec "$arrays_ns" "$sim" "${sim_argv[@]}" >"$work/sim.out" 2>&1 &
-sim_pid=$!
-for _ in $(seq 100); do
-  grep -q 'arrays on udp port' "$work/sim.out" && break
-  kill -0 "$sim_pid" 2>/dev/null || break
-  sleep 0.05
-done
-if ! grep -q 'arrays on udp port' "$work/sim.out"; then
-  cat "$work/sim.out" >&2
-  fail "the simulator did not start"
+# The second segment: another veth pair from the wizard's namespace, its
+# address on the wizard's side with no route but its own subnet's.
+if [ -n "$sim2_args" ]; then
+  ns_error=$(ip netns add "$arrays2_ns" 2>&1) ||
+    fail "cannot create network namespace $arrays2_ns: $ns_error"
+  ip -n "$host_ns" link add q6lab1 type veth peer name q6lab1 netns "$arrays2_ns" &&
+    ip -n "$host_ns" addr add "$host_addr2/16" broadcast + dev q6lab1 &&
+    ip -n "$host_ns" link set q6lab1 up &&
+    ip -n "$arrays2_ns" link set lo up &&
+    ip -n "$arrays2_ns" addr add "$arrays2_addr/16" broadcast + dev q6lab1 &&
+    ip -n "$arrays2_ns" link set q6lab1 up ||
+    fail "cannot configure the second segment's interfaces"
+fi
+
+start_sim() { # namespace, output file, arguments...; the pid in started
+  ip netns exec "$1" "$sim" "${@:3}" >"$2" 2>&1 &
+  started=$!
+  for _ in $(seq 100); do
+    grep -q 'arrays on udp port' "$2" && break
+    kill -0 "$started" 2>/dev/null || break
+    sleep 0.05
+  done
+  grep -q 'arrays on udp port' "$2" && return
+  cat "$2" >&2
+  fail "the simulator in $1 did not start"
+}
+start_sim "$arrays_ns" "$work/sim.out" "${sim_argv[@]}"
+sim_pid=$started
+if [ -n "$sim2_args" ]; then
+  start_sim "$arrays2_ns" "$work/sim2.out" "${sim2_argv[@]}"
+  sim2_pid=$started
+  export Q6_LAB_HOST_ADDR2=$host_addr2 Q6_LAB_ARRAYS2_NS=$arrays2_ns Q6_LAB_SIM2_PID=$sim2_pid
 fi
 
 export Q6_NETNS=$host_ns Q6_LAB_HOST_ADDR=$host_addr Q6_LAB_ARRAYS_NS=$arrays_ns
@@ -136,9 +176,10 @@ export Q6_LAB_SIM_PID=$sim_pid
 export WINEPREFIX=${Q6_LAB_WINEPREFIX:-$root/build/wine-lab}
 ip netns exec "$host_ns" "$@"
 rc=$?
-if ! kill -0 "$sim_pid" 2>/dev/null; then
-  echo "lab: the simulator ended early:" >&2
-  cat "$work/sim.out" >&2
+for pid_out in "$sim_pid $work/sim.out" ${sim2_pid:+"$sim2_pid $work/sim2.out"}; do
+  kill -0 "${pid_out%% *}" 2>/dev/null && continue
+  echo "lab: a simulator ended early:" >&2
+  cat "${pid_out#* }" >&2
   [ "$rc" -eq 0 ] && rc=1
-fi
+done
 exit "$rc"

@@ -122,6 +122,13 @@ q6_configure_fonts() {
   # "System" is a bitmap font without Chinese glyphs, and font linking does
   # not reach bitmap fonts, so it is replaced outright.
   wine reg add "$nt\\FontSubstitutes" /v "System" /d "WenQuanYi Micro Hei" /f >/dev/null || return 1
+  # Wine draws the caption buttons, scroll arrows and check marks with the
+  # glyphs of Marlett (its "r" is the close box's cross), and reads fonts only
+  # from the prefix's Fonts folder and the system's font folders. Debian puts
+  # Wine's own Marlett (fonts-wine) in Wine's data folder, which neither Wine
+  # nor the prefix set-up reads fonts from: without a copy in the prefix each
+  # of those glyphs is drawn as a plain letter.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
   # Wine draws the window frames itself, so captions show also on a virtual
   # display that has no window manager.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null || return 1
@@ -135,7 +142,7 @@ q6_configure_fonts() {
 # not hold the lock that wine-run.sh waits for. The marker names the version
 # of the set-up, so that an older prefix is brought up to date.
 q6_create_prefix() (
-  marker="$WINEPREFIX/.q6-setup-3"
+  marker="$WINEPREFIX/.q6-setup-4"
   [ -f "$marker" ] && exit 0
   q6_wine_lock || exit 1
   [ -f "$marker" ] && exit 0

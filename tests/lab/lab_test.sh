@@ -9,25 +9,29 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/tests/lab/checks.sh"
 [ $# -eq 3 ] || { echo "usage: $0 DRIVER_CASE SIMULATOR DRIVER_FOLDER" >&2; exit 2; }
 driver=$3/${1%%_*}_lab.exe case=${1#*_} sim=$2
-work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log
+work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log log2=$work/sim2.log
 trap 'rm -rf "$work"' EXIT
 probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
 # Runs the driver in the lab: simulator arguments, then the driver's; the time
 # limit lets a hang end with the lab torn down, inside the test runner's. Once
 # the driver makes $work/stop the arrays answer nothing more, and $work/stopped
-# tells it so.
+# tells it so. With $segment2 set, the wizard's computer has a second adapter
+# whose segment has arrays of its own, the simulator started with $segment2.
 run() {
-  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" -- bash -c '
-    until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP "$Q6_LAB_SIM_PID" && touch "$1/stopped" &
-    "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT "$Q6_LAB_SIM_PID"; exit $rc' \
+  timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
+    ${segment2+--second-segment "$segment2 --log '$log2'"} -- bash -c '
+    sims="$Q6_LAB_SIM_PID ${Q6_LAB_SIM2_PID:-}"
+    until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP $sims && touch "$1/stopped" &
+    "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT $sims; exit $rc' \
     lab "$work" "$root/tools/wine-run.sh" "$driver" "${@:2}"
   same "the driver's checks pass" 0 $?
 }
 
 lines() { printf '%s\n' "$@"; }
 # The datagrams the arrays received ("in") or sent ("out"), with the command
-# word WORD if given: length and bytes, one a line.
+# word WORD if given: length and bytes, one a line (from the second segment's
+# arrays: log=$log2 logged ...).
 logged() {
   awk -v dir="$1" -v word="${2:+$(printf '%-10s' "$2" | hex)}" \
     '$1 == dir && (word == "" || substr($4, 31, 20) == word) { print $3, $4 }' "$log"
@@ -78,23 +82,33 @@ ARRAYS
     # The "SET" must be the array's settings with only the edited pairs changed:
     # unknown keys, keys that end like known ones (update=, uptime=) and the
     # order stay. The flood road: 2,000 hostile datagrams before every answer.
+    # The second road: array 2's settings on a second segment, answering later.
     tail='&sys.Time.ntpServerList=pool.ntp.org,time.nist.gov&web.port=80'
     cat >"$work/arrays" <<ARRAYS
 sys.model=Q6-4200&sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=pool.ntp.org$tail
 sys.model=Q6-2100&update=2026.1&sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:02&date=2000/01/01&time=00:00:00&uptime=12345&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none$tail
 sys.model=Q6-8400&sys.hostname=Q6-Media&nwk.bootproto=none&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:03&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Tokyo&sys.Time.ntpServer=time.nist.gov$tail
 ARRAYS
+    if [ "$case" = second ]; then
+      sed -n 2p "$work/arrays" | sed 's/=Q6-Backup&/=Q6-Far\&/; s/=10\.77\.1\.2&/=10.78.1.2\&/' >"$work/far"
+      segment2="--settings '$work/far' --delay-ms 300"
+    fi
     run "--settings '$work/arrays' $([ "$case" = flood ] && echo --flood 2000)" "${case/flood/fixed}"
     # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
     set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
     [ "$case" = dhcp ] && array=1 set=$set1 || array=2 set=$set2
+    to=10.77.1.$array chosen=$log
+    [ "$case" = second ] && to=10.78.1.2 chosen=$log2
     same "one SET, to the array's address, with only the edited pairs changed" \
-      "$(request "10.77.1.$array" SET "$set")" "$(logged in SET)"
-    verify=$(request "10.77.1.$array" VERIFY passwd=admin)
+      "$(request "$to" SET "$set")" "$(log=$chosen logged in SET)"
+    verify=$(request "$to" VERIFY passwd=admin)
     case $case in back | rival) verify=$(lines "$verify" "$verify") ;; esac
     same "the password checked with the chosen array, at each visit to step 2" "$verify" \
-      "$(logged in VERIFY)"
+      "$(log=$chosen logged in VERIFY)"
+    [ "$case" = second ] && same "the first segment heard the two probes alone; the second \
+everything through the wizard's adapter on it" "$(lines "$probe" "$probe") 10.78.0.1" \
+      "$(logged in) $(awk '$1 == "in" { sub(/:.*/, "", $2); print $2 }' "$log2" | sort -u)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
     ;;
@@ -113,6 +127,23 @@ sys.hostname=Q6-NoAddr&nwk.bootproto=dhcp&expect.name=Q6-NoAddr&expect.ip= (DHCP
 sys.hostname=$(gbk 存储阵列一号机房二号柜)&nwk.bootproto=none&nwk.ipaddr=10.77.1.7&expect.name=$(gbk 存储阵列一号机房二)&expect.ip=10.77.1.7 (Fixed)
 ARRAYS
     run "--settings '$work/arrays' --delay-ms 0" list "$work/arrays" "$work"
+    ;;
+  search_segments)
+    # The wizard's computer on two segments, the second's arrays answering
+    # later: listed after the first's, each once, its probe through its adapter.
+    cat >"$work/arrays" <<ARRAYS
+sys.hostname=Q6-Near&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:00:01&expect.name=Q6-Near&expect.ip=10.77.1.1 (Fixed)
+sys.hostname=Q6-Far&nwk.bootproto=dhcp&nwk.ipaddr=10.78.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:01:01&expect.name=Q6-Far&expect.ip=10.78.1.1 (DHCP)&expect.local=10.78.0.1
+sys.hostname=Q6-Farther&nwk.bootproto=none&nwk.ipaddr=10.78.1.2&sys.gateway=10.78.0.254&nwk.mac=00:1B:7A:00:01:02&expect.name=Q6-Farther&expect.ip=10.78.1.2 (Fixed)&expect.local=10.78.0.1
+ARRAYS
+    head -1 "$work/arrays" >"$work/near" && tail -2 "$work/arrays" >"$work/far"
+    segment2="--settings '$work/far' --delay-ms 300"
+    run "--settings '$work/near' --delay-ms 0" list "$work/arrays" "$work"
+    probes() { awk '$1 == "in" { sub(/:.*/, "", $2); print $2, $3, $4 }' "$1" | sort -u; }
+    same "the first segment's arrays heard only probes, from its adapter" \
+      "10.77.0.1 $probe" "$(probes "$log")"
+    same "the second segment's arrays heard only probes, from its adapter" \
+      "10.78.0.1 $probe" "$(probes "$log2")"
     ;;
   search_shared)
     cat >"$work/arrays" <<ARRAYS

@@ -10,6 +10,9 @@
 //   road_lab rival   the fixed road after a first pass left hidden on step 4,
 //                    saved while a new search has selected another array
 //   road_lab untouched  the first array saved with no change, seconds later
+//   road_lab second  the fixed road with the array of a second segment, listed
+//                    after the lab's three, reached through a second adapter
+//   road_lab keys    the fixed road by the keyboard alone
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -57,20 +60,20 @@ Step On(UINT templateId, int id, const char* shot = nullptr, std::function<void(
     });
 }
 
-// Step 1 once its search has ended: the lab's three arrays, one of them perhaps
-// renamed by the road, and nothing a hostile datagram named. Line `line` is
-// clicked; then OK, if `next`.
-Step SearchEnded(int line, bool next = true, const char* shot = nullptr) {
+// Step 1 once its search has ended: the lab's arrays (`count`: three, four with
+// a second segment), one of them perhaps renamed by the road, and nothing a
+// hostile datagram named. Line `line` is clicked; then OK, if `next`.
+Step SearchEnded(int line, std::size_t count, bool next = true, const char* shot = nullptr) {
     return {"step 1 with its list",
             [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
             [=] {
                 const HWND page = Shown(IDD_SEARCH_PAGE);
                 const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media",
-                                                     L"nas-road"};
+                                                     L"Q6-Far", L"nas-road"};
                 const std::vector<std::wstring> lines = lab::Lines(page);
-                ok(lines.size() == 3 &&
+                ok(lines.size() == count &&
                        std::ranges::all_of(lines, [&](auto& at) { return ours.contains(at); }),
-                   "the lab's 3 arrays listed, nothing else");
+                   "the lab's %zu arrays listed, nothing else", count);
                 Shot(shot, page);
                 lab::ClickLine(page, line);
                 if (next)
@@ -116,16 +119,108 @@ Step DateTime() {
     });
 }
 
-// Step 4's new column (the reported one is the byte-exact SET's business);
-// then "保存", or nothing if `save` is false.
-Step Review(bool dhcp, bool save = true) {
-    return On(IDD_REVIEW_PAGE, save ? IDC_SAVE : 0, "step4", [dhcp](HWND page) {
+// Step 4's new column (the reported one is the byte-exact SET's business),
+// then button `id`.
+Step Review(bool dhcp, int id = IDC_SAVE) {
+    return On(IDD_REVIEW_PAGE, id, "step4", [dhcp](HWND page) {
         const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
         ok(shown == (dhcp
                          ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
                          : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10"),
            "step 4 shows %s", shown.c_str());
     });
+}
+
+// The keyboard: each key goes to the window that has the focus when it is
+// read, as the user's would. Tab, Enter, the arrows (→ ↓ ↑), Home (⇱) and
+// End (⇲) are keys; every other character is typed.
+void Keys(const std::wstring& keys) {
+    std::vector<INPUT> input;
+    for (const wchar_t c : keys) {
+        const WORD key = c == L'\t'   ? VK_TAB
+                         : c == L'\r' ? VK_RETURN
+                         : c == L'→'  ? VK_RIGHT
+                         : c == L'↓'  ? VK_DOWN
+                         : c == L'↑'  ? VK_UP
+                         : c == L'⇱'  ? VK_HOME
+                         : c == L'⇲'  ? VK_END
+                                      : 0;
+        for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT one{};
+            one.type = INPUT_KEYBOARD;
+            one.ki.wVk = key;
+            one.ki.wScan = key ? 0 : static_cast<WORD>(c);
+            one.ki.dwFlags = up | (key ? 0 : KEYEVENTF_UNICODE);
+            input.push_back(one);
+        }
+    }
+    ok(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size(),
+       "the keys go in");
+}
+
+// A picker's fields typed in the order of the format it shows, → between them.
+std::wstring PickerKeys(LCTYPE format, const SYSTEMTIME& when) {
+    wchar_t text[80] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, format, text, 80);
+    std::wstring keys;
+    for (const wchar_t* at = text; *at; ++at) {
+        const int value = *at == L'y'   ? when.wYear
+                          : *at == L'M' ? when.wMonth
+                          : *at == L'd' ? when.wDay
+                          : *at == L'H' ? when.wHour
+                          : *at == L'h' ? (when.wHour + 11) % 12 + 1
+                          : *at == L'm' ? when.wMinute
+                          : *at == L's' ? when.wSecond
+                                        : -1;
+        if (at != text && at[-1] == *at)
+            continue;
+        if (value >= 0)
+            keys += (keys.empty() ? L"" : L"→") + std::to_wstring(value);
+        else if (*at == L't')
+            keys += when.wHour < 12 ? L"→A" : L"→P";
+    }
+    return keys;
+}
+
+// The fixed road by keys alone: Enter presses the default button, Tab and the
+// arrows reach every control, typing fills the focused one.
+std::vector<Step> KeyRoad() {
+    const auto keys = [](UINT templateId, std::wstring typed, int focused = 0) {
+        return lab::On(templateId, [=](HWND window) {
+            ok(!focused || GetFocus() == GetDlgItem(window, focused),
+               "template %u starts at control %d", templateId, focused);
+            Keys(typed);
+        });
+    };
+    const SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
+    return {
+        keys(IDD_WELCOME, L"\r", IDC_START),
+        keys(IDD_SEARCH_PAGE, L"↓\r", IDC_DEVICE_LIST), // shown enabled once the search ends
+        keys(IDD_PASSWORD, L"admin\r", IDC_PASSWORD),
+        // The array is on DHCP: Down chooses the fixed address, Up DHCP, Down
+        // the fixed address again. Choosing DHCP shows the stored values
+        // again, so the name comes last, Tab going round to it. Wine's address
+        // control leaves the caret at the start of the field it moves on to
+        // after three digits, where "." does not move on.
+        keys(IDD_NETWORK_PAGE,
+             L"\t↓↑↓\t10.77.1.42\t255⇲.255⇲.0\t10.77.0.1\t10.77.0.53\t\t\tnas-road\r",
+             IDC_HOSTNAME),
+        // Wine's picker selects none of its fields when Tab gives it the
+        // focus: the first → selects the first.
+        keys(IDD_DATETIME_PAGE,
+             L"⇱↓↓↓↓\t→" + PickerKeys(LOCALE_SSHORTDATE, when) + L"\t→" +
+                 PickerKeys(LOCALE_STIMEFORMAT, when) + L"\r",
+             IDC_TIMEZONE),
+        Review(false, 0),
+        keys(IDD_REVIEW_PAGE, L"\r", IDC_SAVE),
+        keys(IDD_CONFIRM, L"\r", IDOK),
+        {"the saved box", [] { return guitest::FindMessageBox().has_value(); },
+         [] { Keys(L"\r"); }},
+        {"the page gone",
+         [] { return !lab::Wizard().reviewPage.IsWindow() && !guitest::FindMessageBox(); },
+         [] { Keys(L"\r"); }},
+        SearchEnded(1, 3, false),
+    };
 }
 
 // Steps 2 and 3 passed without a touch; step 4 shows the reported values in
@@ -155,18 +250,19 @@ std::vector<Step> Untouched() {
 
 std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
-    const int line = dhcp || road == "untouched" ? 0 : 1;
+    const int line = dhcp || road == "untouched" ? 0 : road == "second" ? 3 : 1;
+    const std::size_t count = road == "second" ? 4 : 3;
     std::vector<Step> steps = {On(IDD_WELCOME, IDC_START, "welcome"),
                                {"the search under way",
                                 [] { return lab::Wizard().searchProgress.IsWindowVisible(); },
                                 [] { Shot("searching", lab::Wizard().searchProgress.m_hWnd); }},
-                               SearchEnded(line, true, "step1"),
+                               SearchEnded(line, count, true, "step1"),
                                Password()};
     if (back)
         // Back from step 2 searches again; back from steps 4 and 3 leads to
         // step 2 again, whose Next must store the changes made since.
         steps.insert(steps.end(),
-                     {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1), Password(),
+                     {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1, count), Password(),
                       Network(true), DateTime(), On(IDD_REVIEW_PAGE, IDC_REVIEW_BACK),
                       On(IDD_DATETIME_PAGE, IDC_DATETIME_BACK)});
     if (rival)
@@ -180,15 +276,15 @@ std::vector<Step> Road(const std::string& road) {
                                 "the first pass on step 4");
                              PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
                          }),
-                      On(IDD_WELCOME, IDC_START), SearchEnded(1), Password()});
+                      On(IDD_WELCOME, IDC_START), SearchEnded(1, count), Password()});
     if (road == "untouched") {
         const std::vector<Step> untouched = Untouched();
         steps.insert(steps.end(), untouched.begin(), untouched.end());
     } else {
-        steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, !rival)});
+        steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, rival ? 0 : IDC_SAVE)});
     }
     if (rival) // A new search selects another array while step 4 waits for "保存".
-        steps.insert(steps.end(), {On(IDD_WELCOME, IDC_START), SearchEnded(0, false),
+        steps.insert(steps.end(), {On(IDD_WELCOME, IDC_START), SearchEnded(0, count, false),
                                    On(IDD_REVIEW_PAGE, IDC_SAVE)});
     if (back) // Cancel on the confirmation: nothing is sent, step 4 is usable again.
         steps.insert(steps.end(), {On(IDD_CONFIRM, IDCANCEL), On(IDD_REVIEW_PAGE, IDC_SAVE)});
@@ -198,7 +294,7 @@ std::vector<Step> Road(const std::string& road) {
                                      [] { Shot("saved", guitest::FindMessageBox()->window); }),
                   {"the page gone", [] { return !lab::Wizard().reviewPage.IsWindow(); },
                    [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
-                  SearchEnded(line, false)});
+                  SearchEnded(line, count, false)});
     return steps;
 }
 
@@ -212,12 +308,14 @@ int wmain(int argc, wchar_t** argv) {
             lab::RunWizard(Road(road));
         };
     };
-    return lab::Main(argc, argv, "road", "fixed|dhcp|back|rival|untouched [screenshot folder]",
-                     nullptr,
+    return lab::Main(argc, argv, "road",
+                     "fixed|dhcp|back|rival|untouched|second|keys [screenshot folder]", nullptr,
                      {{L"fixed", 0, road("fixed")},
                       {L"fixed", 1, road("fixed")},
                       {L"dhcp", 0, road("dhcp")},
                       {L"back", 0, road("back")},
                       {L"rival", 0, road("rival")},
-                      {L"untouched", 0, road("untouched")}});
+                      {L"untouched", 0, road("untouched")},
+                      {L"second", 0, road("second")},
+                      {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }}});
 }

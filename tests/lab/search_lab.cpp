@@ -101,7 +101,10 @@ void CheckList(const std::vector<std::string>& arrays) {
         const DeviceRecord* record = Page1().Devices().At(line);
         ok(Lines(Step1()).at(line) == WideFromAnsi(GetSetting(arrays[line], "expect.name")) &&
                Enabled(Step1(), IDOK) && Selected() == line && Fields() == want.substr(1) &&
-               record && record->settings == arrays[line] && record->localAddress == "10.77.0.1",
+               record && record->settings == arrays[line] &&
+               record->localAddress == (GetSetting(arrays[line], "expect.local").empty()
+                                            ? "10.77.0.1"
+                                            : GetSetting(arrays[line], "expect.local")),
            "line %d: named, selected, shown whole, its reply to this computer", line);
         g_opened.clear();
         ClickLine(Step1(), line, true);
