@@ -82,3 +82,12 @@ TEXTMETRICW MeasureFont(HWND window, const CFont& font) {
     ::SelectObject(dc.m_hDC, previous);
     return metrics;
 }
+
+SIZE TextExtent(HWND window, const CFont& font, const std::wstring& text) {
+    CClientDC dc(window);
+    const HGDIOBJ previous = ::SelectObject(dc.m_hDC, font.GetSafeHandle());
+    SIZE size = {};
+    ::GetTextExtentPoint32W(dc.m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc.m_hDC, previous);
+    return size;
+}

@@ -2,6 +2,8 @@
 // GDI objects owned by C++ objects, and device-context scopes.
 #include <windows.h>
 
+#include <string>
+
 // A font the object owns: deleted when replaced and when the object ends.
 class CFont {
 public:
@@ -91,3 +93,5 @@ int SystemDpi();
 
 // Selects `font` into the client device context of `window` and reads its metrics.
 TEXTMETRICW MeasureFont(HWND window, const CFont& font);
+// The size of `text` on one line in `font` on the client area of `window`.
+SIZE TextExtent(HWND window, const CFont& font, const std::wstring& text);
