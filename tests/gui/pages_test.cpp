@@ -5,6 +5,7 @@
 #include "app/welcome_dlg.h"
 #include "app/wizard_state.h"
 #include "messaging/settings.h"
+#include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
@@ -13,6 +14,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <span>
 
 static INT_PTR g_passwordAnswer = IDOK;
 static int g_passwordChecks = 0;
@@ -330,4 +332,56 @@ GUI_TEST(datetime_the_lists_pass_their_choices_through) {
         With(With(settings, "sys.Time.timeZone", "Pacific"), "sys.Time.ntpServer", server);
     ok(g_workingSettings == expected, "expected \"%s\", got \"%s\"", expected.c_str(),
        g_workingSettings.c_str());
+}
+
+// At the screen's DPI the bold fonts, given in pixels for 96 DPI, grow with the
+// point fonts, and every text shows whole on one line in its own font: each
+// label, and in each value field the widest value it will be given.
+GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
+    const int dpi = SystemDpi();
+    const wchar_t *name = L"nas-server-numb", *address = L"255.255.255.255";
+    const std::vector<std::wstring> details = {name,    address, address,
+                                               address, address, L"00:11:22:33:44:55"},
+                                    review = {name,     address,       address,    address,
+                                              L"Fixed", L"2006/03/07", L"09:05:00"};
+    const struct {
+        CDialog* page;
+        std::span<const RunTimeControl> layout;
+        int pixelsE, pixelsF;             // at 96 DPI
+        std::vector<std::wstring> values; // of the fields in their order, twice on step 4
+    } pages[] = {{&g_searchPage, kSearchPageLayout, 20, 17, details},
+                 {&g_networkPage, kNetworkPageLayout, 20, 0, {}},
+                 {&g_dateTimePage, kDateTimePageLayout, 20, 0, {}},
+                 {&g_reviewPage, kReviewPageLayout, 17, 19, review}};
+    for (const auto& p : pages) {
+        const Wizard wizard(p.page, kNetwork);
+        AwaitSearch();
+        HWND control = GetWindow(p.page->m_hWnd, GW_CHILD); // made first, in table order
+        std::size_t value = 0;
+        for (const RunTimeControl& row : p.layout) {
+            if (row.textId == 0)
+                SetWindowTextW(control, p.values[value++ % p.values.size()].c_str());
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+            LOGFONTW logFont = {};
+            GetObjectW(font, sizeof logFont, &logFont);
+            const int pixels = row.font == kFontE ? p.pixelsE : row.font == kFontF ? p.pixelsF : 0;
+            const std::wstring text = guitest::WindowText(control);
+            HDC dc = GetDC(control);
+            const HGDIOBJ previous = SelectObject(dc, font);
+            SIZE needed = {};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
+            SelectObject(dc, previous);
+            ReleaseDC(control, dc);
+            if (row.kind == ControlKind::kButton && row.id != -1) // past the radio circle
+                SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&needed));
+            RECT box = {};
+            GetClientRect(control, &box);
+            ok((!pixels || logFont.lfHeight == MulDiv(pixels, dpi, 96)) &&
+                   (row.wraps || needed.cx <= box.right),
+               "%u, text %u \"%s\": font %ld px at %d DPI, %ld px wide in %ld",
+               p.page->TemplateId(), row.textId, guitest::Narrow(text).c_str(), logFont.lfHeight,
+               dpi, needed.cx, box.right);
+            control = GetWindow(control, GW_HWNDNEXT);
+        }
+    }
 }
