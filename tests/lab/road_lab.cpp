@@ -25,10 +25,18 @@ std::wstring g_shotFolder;
 // Lets tools/screenshots.sh take `window` as it stands now. Wine hands what
 // was drawn to the display only while messages are pumped, so a moment is
 // given for that; nothing is pumped while the picture is taken, so an exchange
-// under way is caught in the middle.
+// under way is caught in the middle. On the display, Wine's unmanaged windows
+// stack in the order they were shown, so the step-1 page, shown after the
+// search opened its progress window, hides that window, which stays above it
+// for Windows: shown again, a window that is not the active one comes up on
+// the display too.
 void Shot(const char* name, HWND window) {
     if (g_shotFolder.empty() || !name || !window)
         return;
+    if (GetActiveWindow() != window) {
+        ShowWindow(window, SW_HIDE);
+        ShowWindow(window, SW_SHOWNA);
+    }
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     guitest::PumpFor(120);
