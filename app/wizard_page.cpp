@@ -64,7 +64,7 @@ int CWizardPage::TextWidth(const RunTimeControl& control, const std::wstring& te
     if (text.empty())
         return 0;
     const CFont& font = m_fonts[control.font];
-    int width = TextExtent(m_hWnd, font, text).cx;
+    int width = TextExtent(m_hWnd, font.GetSafeHandle(), text).cx;
     // A radio button's text follows its circle and a gap of about a character.
     if (control.kind == ControlKind::kButton && (control.style & BS_TYPEMASK) != BS_GROUPBOX)
         width += ::GetSystemMetrics(SM_CXMENUCHECK) + MeasureFont(m_hWnd, font).tmAveCharWidth;

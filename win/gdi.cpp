@@ -83,9 +83,9 @@ TEXTMETRICW MeasureFont(HWND window, const CFont& font) {
     return metrics;
 }
 
-SIZE TextExtent(HWND window, const CFont& font, const std::wstring& text) {
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
     CClientDC dc(window);
-    const HGDIOBJ previous = ::SelectObject(dc.m_hDC, font.GetSafeHandle());
+    const HGDIOBJ previous = ::SelectObject(dc.m_hDC, font);
     SIZE size = {};
     ::GetTextExtentPoint32W(dc.m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
     ::SelectObject(dc.m_hDC, previous);

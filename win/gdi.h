@@ -94,4 +94,4 @@ int SystemDpi();
 // Selects `font` into the client device context of `window` and reads its metrics.
 TEXTMETRICW MeasureFont(HWND window, const CFont& font);
 // The size of `text` on one line in `font` on the client area of `window`.
-SIZE TextExtent(HWND window, const CFont& font, const std::wstring& text);
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);

@@ -366,12 +366,7 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
             GetObjectW(font, sizeof logFont, &logFont);
             const int pixels = row.font == kFontE ? p.pixelsE : row.font == kFontF ? p.pixelsF : 0;
             const std::wstring text = guitest::WindowText(control);
-            HDC dc = GetDC(control);
-            const HGDIOBJ previous = SelectObject(dc, font);
-            SIZE needed = {};
-            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
-            SelectObject(dc, previous);
-            ReleaseDC(control, dc);
+            SIZE needed = TextExtent(control, font, text);
             // A radio button's text begins past its circle.
             const bool measured =
                 row.kind != ControlKind::kButton || row.id == -1 ||

@@ -25,11 +25,9 @@ std::wstring g_shotFolder;
 // Lets tools/screenshots.sh take `window` as it stands now. Wine hands what
 // was drawn to the display only while messages are pumped, so a moment is
 // given for that; nothing is pumped while the picture is taken, so an exchange
-// under way is caught in the middle. On the display, Wine's unmanaged windows
-// stack in the order they were shown, so the step-1 page, shown after the
-// search opened its progress window, hides that window, which stays above it
-// for Windows: shown again, a window that is not the active one comes up on
-// the display too.
+// under way is caught in the middle. Wine stacks its unmanaged windows on the
+// display in the order they were shown (step 1 covers its search's progress
+// window), so a window that is not the active one is shown again first.
 void Shot(const char* name, HWND window) {
     if (g_shotFolder.empty() || !name || !window)
         return;
