@@ -339,20 +339,18 @@ GUI_TEST(datetime_the_lists_pass_their_choices_through) {
 // label, and in each value field the widest value it will be given.
 GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
     const int dpi = SystemDpi();
-    const wchar_t *name = L"nas-server-numb", *address = L"255.255.255.255";
-    const std::vector<std::wstring> details = {name,    address, address,
-                                               address, address, L"00:11:22:33:44:55"},
-                                    review = {name,     address,       address,    address,
-                                              L"Fixed", L"2006/03/07", L"09:05:00"};
+    const wchar_t *name = L"nas-server-numb", *ip = L"255.255.255.255", *date = L"2006/03/07",
+                  *hms = L"09:05:00";
     const struct {
         CDialog* page;
         std::span<const RunTimeControl> layout;
         int pixelsE, pixelsF;             // at 96 DPI
-        std::vector<std::wstring> values; // of the fields in their order, twice on step 4
-    } pages[] = {{&g_searchPage, kSearchPageLayout, 20, 17, details},
-                 {&g_networkPage, kNetworkPageLayout, 20, 0, {}},
-                 {&g_dateTimePage, kDateTimePageLayout, 20, 0, {}},
-                 {&g_reviewPage, kReviewPageLayout, 17, 19, review}};
+        std::vector<std::wstring> values; // of the fields in their order (step 4: each column)
+    } pages[] = {
+        {&g_searchPage, kSearchPageLayout, 20, 17, {name, ip, ip, ip, ip, L"00:11:22:33:44:55"}},
+        {&g_networkPage, kNetworkPageLayout, 20, 0, {}},
+        {&g_dateTimePage, kDateTimePageLayout, 20, 0, {}},
+        {&g_reviewPage, kReviewPageLayout, 17, 19, {name, ip, ip, ip, L"Fixed", date, hms}}};
     for (const auto& p : pages) {
         const Wizard wizard(p.page, kNetwork);
         AwaitSearch();
