@@ -27,8 +27,10 @@ windows:
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DNATIVE_BUILD_DIR=$(abspath $(BUILD)/native)
 	cmake --build $(BUILD)/win -j $(JOBS)
 
+# make screenshots DPI=144: the tour at 150 % display scaling, beside the 96-DPI one.
+DPI ?= 96
 screenshots: deps native windows
-	tools/screenshots.sh
+	Q6_DPI=$(DPI) tools/screenshots.sh
 
 # A long fuzzing session on demand, each fuzzer in turn: make fuzz RUNS=10000000
 RUNS ?= 1000000

@@ -15,7 +15,9 @@ void PaintPage(HWND window, COLORREF colour) {
 
 LOGFONTW BoldFont(int height, const wchar_t* face) {
     LOGFONTW font = {};
-    font.lfHeight = height;
+    // Windows does not scale a system-DPI-aware program's fonts: one given in
+    // pixels would shrink beside the point fonts and the dialog units.
+    font.lfHeight = ::MulDiv(height, SystemDpi(), 96);
     font.lfWeight = FW_BOLD;
     wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
     return font;

@@ -16,7 +16,7 @@ inline constexpr wchar_t kPageFace[] = L"Comic Sans MS";
 // one-pixel black line.
 void PaintPage(HWND window, COLORREF colour);
 
-// A bold font of `height` pixels.
+// A bold font `height` pixels high at 96 DPI, as much larger as the screen's DPI is.
 LOGFONTW BoldFont(int height, const wchar_t* face);
 
 // A run-time control of a page: created visible with `text`, then given its font,

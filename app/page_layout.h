@@ -4,8 +4,10 @@
 // size, the length of its text and the fonts measured on the page. Each page
 // writes its own formulas, truncating where its own arithmetic truncates and
 // reading the metrics as integers or as reals as it does; Place truncates each
-// edge toward zero at the end. No window code here, so the geometry is tested
-// natively.
+// edge toward zero at the end. The formulas measure some texts in a font other
+// than the one they are drawn in, so a control may come out narrower than its
+// text: Place then moves its right edge out, and nothing else. No window code
+// here, so the geometry is tested natively.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -26,6 +28,9 @@ struct LayoutInput {
     double H = 0; // client height in pixels
     double n = 0; // length of the control's text in code-page-936 bytes
     std::array<FontMeasure, kMeasuredFonts> fonts{};
+    // What the text takes on one line in its own font, the box or circle of a
+    // button included; a control narrower than that would cut it.
+    int textWidth = 0;
 
     double Avg(FontSlot font) const { return fonts[font].avgCharWidth; }
     double Height(FontSlot font) const { return fonts[font].height; }
@@ -56,6 +61,7 @@ struct RunTimeControl {
     std::uint32_t style = kLabelStyle;
     int id = kLabelId;
     ControlKind kind = ControlKind::kStatic;
+    bool wraps = false; // its text runs over lines within the box's width
 };
 
 struct PixelRect {
@@ -63,4 +69,5 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// The formulas' rectangle, widened where a control on one line would cut its text.
 PixelRect Place(const RunTimeControl& control, const LayoutInput& input);

@@ -50,12 +50,24 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
         const std::wstring text =
             control.textId != 0 ? win::LoadResourceString(control.textId) : std::wstring();
         input.n = win::AnsiLength(text);
+        input.textWidth = TextWidth(control, text);
         const PixelRect place = Place(control, input);
         CreatePageControl(*m_controls[row], *this, text, control.style,
                           {place.left, place.top, place.right, place.bottom},
                           static_cast<UINT>(control.id), m_fonts[control.font], control.colour);
     }
     return 0;
+}
+
+int CWizardPage::TextWidth(const RunTimeControl& control, const std::wstring& text) const {
+    if (text.empty())
+        return 0;
+    const CFont& font = m_fonts[control.font];
+    int width = TextExtent(m_hWnd, font.GetSafeHandle(), text).cx;
+    // A radio button's text follows its circle and a gap of about a character.
+    if (control.kind == ControlKind::kButton && (control.style & BS_TYPEMASK) != BS_GROUPBOX)
+        width += ::GetSystemMetrics(SM_CXMENUCHECK) + MeasureFont(m_hWnd, font).tmAveCharWidth;
+    return width;
 }
 
 bool CWizardPage::CommitToWorkingSettings(const SettingsExchange& dx) {

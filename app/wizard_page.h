@@ -55,6 +55,7 @@ private:
     // -1 refuses the window, as for any WM_CREATE.
     LRESULT OnCreate(CREATESTRUCTW* create);
     void OnPaint();
+    int TextWidth(const RunTimeControl& control, const std::wstring& text) const;
 
     std::span<const RunTimeControl> m_layout;
     std::vector<BoldFontSpec> m_boldFonts;

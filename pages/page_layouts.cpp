@@ -101,16 +101,27 @@ template <int k> constexpr RunTimeControl ReviewLabel(unsigned textId) {
             [](L c) { return 0.1 * c.W + (c.n + 3) * c.Avg(kFontD); },
             ReviewRowBottom<k>};
 }
-// Values of one column share one right edge: x + 0.2·W.
-template <int k, int column> constexpr RunTimeControl ReviewValue(FontSlot font,
-                                                                  std::uint32_t colour) {
+// Values of one column share one right edge. The values come after the window,
+// so no text widens them: each column reaches as far as it may, the before
+// column to the new one, the new one to the frame the page paints, so that a
+// 15-character address shows whole in either.
+constexpr int kReviewBefore = 43, kReviewNew = 73; // hundredths of W
+template <int k, int column>
+constexpr RunTimeControl ReviewValue(FontSlot font, std::uint32_t colour, Edge right) {
     return {0,
             font,
             colour,
             [](L c) { return column / 100.0 * c.W; },
             ReviewRow<k>,
-            [](L c) { return column / 100.0 * c.W + 0.2 * c.W; },
+            right,
             ReviewRowBottom<k>};
+}
+template <int k> constexpr RunTimeControl ReviewBefore() {
+    return ReviewValue<k, kReviewBefore>(kFontD, kWhite,
+                                         [](L c) { return kReviewNew / 100.0 * c.W; });
+}
+template <int k> constexpr RunTimeControl ReviewNew() {
+    return ReviewValue<k, kReviewNew>(kFontE, kOrange, [](L c) { return c.W - 1; });
 }
 template <int column> constexpr RunTimeControl ReviewHeader(unsigned textId, FontSlot font,
                                                             std::uint32_t colour) {
@@ -135,7 +146,8 @@ const std::array<RunTimeControl, 16> kSearchPageLayout = {{
      [](L c) { return 0.05 * c.H + c.Height(kFontB); }},
     {IDS_STEP1_DESCRIPTION, kFontC, kWhite, [](L c) { return 0.05 * c.W; },
      [](L c) { return 0.15 * c.H; }, [](L c) { return c.W - t(0.05 * c.W); },
-     [](L c) { return t(0.15 * c.H) + t(0.24 * c.H); }},
+     [](L c) { return t(0.15 * c.H) + t(0.24 * c.H); }, kLabelStyle, kLabelId, ControlKind::kStatic,
+     true},
     {IDS_STEP1_GROUP, kFontE, kOrange, [](L c) { return 0.05 * c.W; },
      [](L c) { return 0.385 * c.H; }, [](L c) { return c.W - 0.05 * c.W; },
      [](L c) { return 0.385 * c.H + 0.46 * c.H; }, kGroupBoxStyle, -1, ControlKind::kButton},
@@ -174,14 +186,14 @@ const std::array<RunTimeControl, 10> kNetworkPageLayout = {{
     {IDS_STEP2_DHCP, kFontE, kOrange, [](L c) { return 0.55 * c.W; },
      [](L c) { return 0.32 * c.H; }, [](L c) { return 0.05 * c.Avg(kFontC) * c.W + 0.55 * c.W; },
      [](L c) { return 2.5 * c.Height(kFontD) + 0.32 * c.H; }, 0x50002009, IDC_DHCP,
-     ControlKind::kButton},
+     ControlKind::kButton, true},
     NetworkLabel<0, 3>(IDS_STEP2_IPADDR),
     NetworkLabel<1, 4>(IDS_STEP2_NETMASK),
     NetworkLabel<2, 4, 2>(IDS_STEP2_GATEWAY),
     NetworkLabel<3, 5>(IDS_STEP2_DNS),
     {IDS_STEP2_HINT, kFontE, kOrange, [](L c) { return 0.58 * c.W; },
      [](L c) { return 0.47 * c.H; }, [](L c) { return 0.36 * c.W + 0.58 * c.W; },
-     [](L c) { return 0.3 * c.H + 0.47 * c.H; }},
+     [](L c) { return 0.3 * c.H + 0.47 * c.H; }, kLabelStyle, kLabelId, ControlKind::kStatic, true},
 }};
 
 const std::array<RunTimeControl, 5> kDateTimePageLayout = {{
@@ -212,21 +224,22 @@ const std::array<RunTimeControl, 25> kReviewPageLayout = {{
     ReviewLabel<5>(IDS_STEP4_BOOTPROTO),
     ReviewLabel<6>(IDS_STEP4_DATE),
     ReviewLabel<7>(IDS_STEP4_TIME),
-    ReviewHeader<43>(IDS_STEP4_BEFORE, kFontC, kWhite),
-    ReviewValue<1, 43>(kFontD, kWhite),
-    ReviewValue<2, 43>(kFontD, kWhite),
-    ReviewValue<3, 43>(kFontD, kWhite),
-    ReviewValue<4, 43>(kFontD, kWhite),
-    ReviewValue<5, 43>(kFontD, kWhite),
-    ReviewValue<6, 43>(kFontD, kWhite),
-    ReviewValue<7, 43>(kFontD, kWhite),
-    // Drawn in F but, like the before header, as wide and high as C and D make it.
-    ReviewHeader<73>(IDS_STEP4_AFTER, kFontF, kOrange),
-    ReviewValue<1, 73>(kFontE, kOrange),
-    ReviewValue<2, 73>(kFontE, kOrange),
-    ReviewValue<3, 73>(kFontE, kOrange),
-    ReviewValue<4, 73>(kFontE, kOrange),
-    ReviewValue<5, 73>(kFontE, kOrange),
-    ReviewValue<6, 73>(kFontE, kOrange),
-    ReviewValue<7, 73>(kFontE, kOrange),
+    ReviewHeader<kReviewBefore>(IDS_STEP4_BEFORE, kFontC, kWhite),
+    ReviewBefore<1>(),
+    ReviewBefore<2>(),
+    ReviewBefore<3>(),
+    ReviewBefore<4>(),
+    ReviewBefore<5>(),
+    ReviewBefore<6>(),
+    ReviewBefore<7>(),
+    // Drawn in F but, like the before header, as high as D and as wide as C make
+    // it, and wider only where F needs more.
+    ReviewHeader<kReviewNew>(IDS_STEP4_AFTER, kFontF, kOrange),
+    ReviewNew<1>(),
+    ReviewNew<2>(),
+    ReviewNew<3>(),
+    ReviewNew<4>(),
+    ReviewNew<5>(),
+    ReviewNew<6>(),
+    ReviewNew<7>(),
 }};

@@ -15,6 +15,7 @@
 // Icon and bitmap
 #define IDR_MAINFRAME 128
 #define IDB_WELCOME 153
+#define IDB_WELCOME_2X 154
 
 // Strings
 #define IDS_INIT_FAILED 103

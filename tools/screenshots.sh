@@ -3,13 +3,16 @@
 # simulated arrays in the lab, stopping at each window for a PNG in
 # build/screenshots/: welcome, searching, step1, password, step2, step3,
 # step4, confirm, saved. Without DISPLAY it draws on a virtual display.
-# SCREENSHOT_DIR overrides the output folder.
+# Q6_DPI=144 takes it on a screen of 144 pixels per inch (150 % display
+# scaling), into build/screenshots/144dpi/. SCREENSHOT_DIR overrides the
+# output folder.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 driver=$root/build/win/tests/lab/road_lab.exe
 sim=$root/build/native/tools/array_sim/q6-array-sim
-out=${SCREENSHOT_DIR:-$root/build/screenshots}
+dpi=${Q6_DPI:-96}
+out=${SCREENSHOT_DIR:-$root/build/screenshots$([ "$dpi" = 96 ] || echo "/${dpi}dpi")}
 
 for needed in "$driver" "$sim"; do
   [ -f "$needed" ] || { echo "screenshots: no $needed; build first (make native windows)" >&2; exit 1; }

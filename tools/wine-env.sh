@@ -4,6 +4,9 @@
 # creates and configures the prefix on first use, and starts a virtual display
 # when DISPLAY is unset. That display is stopped when the sourcing shell exits;
 # a caller that sets its own EXIT trap must call q6_wine_cleanup from it.
+# Q6_DPI=144 gives the prefix's screen 144 pixels per inch, as 150 % display
+# scaling does (default 96); such a prefix is one of its own, the usual name
+# with "-144dpi" added.
 #
 # Every Wine process, the set-up included, runs in a network namespace with
 # only loopback: the wizard broadcasts, and Wine opens sockets in the
@@ -11,6 +14,10 @@
 
 Q6_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$Q6_ROOT/build/wine-prefix}
+export Q6_DPI=${Q6_DPI:-96}
+if [ "$Q6_DPI" != 96 ] && [ "${WINEPREFIX%-"$Q6_DPI"dpi}" = "$WINEPREFIX" ]; then
+  WINEPREFIX=$WINEPREFIX-${Q6_DPI}dpi
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
@@ -107,7 +114,7 @@ q6_start_display() {
 # font, Comic Sans MS, is not free: a look-alike stands in for it. Wine looks
 # up the links of an OpenType face by its full name ("Comic Neue Regular"),
 # so those names are linked as well as the family.
-q6_configure_fonts() {
+q6_configure_prefix() {
   local nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
   local cjk='wqy-microhei.ttc,WenQuanYi Micro Hei'
   local face
@@ -134,7 +141,9 @@ q6_configure_fonts() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null || return 1
   # Without a window manager Wine waits two seconds for one whenever a managed
   # window is hidden or destroyed; unmanaged windows spare every GUI test that.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null || return 1
+  # The display scaling that Windows' settings would give.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$Q6_DPI" /f >/dev/null
 }
 
 # Runs in a subshell so that the lock taken for the set-up is given back when
@@ -147,12 +156,12 @@ q6_create_prefix() (
   q6_wine_lock || exit 1
   [ -f "$marker" ] && exit 0
   echo "wine-env: setting up Wine prefix $WINEPREFIX" >&2
-  export -f q6_configure_fonts
+  export -f q6_configure_prefix
   q6_in_netns bash -c '
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       wineboot -i >/dev/null 2>&1 && wineserver -w || exit 1
     fi
-    q6_configure_fonts' || exit 1
+    q6_configure_prefix' || exit 1
   touch "$marker"
 )
 

@@ -2,6 +2,8 @@
 // GDI objects owned by C++ objects, and device-context scopes.
 #include <windows.h>
 
+#include <string>
+
 // A font the object owns: deleted when replaced and when the object ends.
 class CFont {
 public:
@@ -40,6 +42,23 @@ private:
     HBRUSH m_brush = nullptr;
 };
 
+// A bitmap the object owns.
+class CBitmap {
+public:
+    CBitmap() = default;
+    CBitmap(const CBitmap&) = delete;
+    CBitmap& operator=(const CBitmap&) = delete;
+    ~CBitmap() { DeleteObject(); }
+
+    // `source` drawn at `width` x `height` with a smooth filter.
+    BOOL CreateStretched(HBITMAP source, int width, int height);
+    void DeleteObject();
+    HBITMAP GetSafeHandle() const { return m_bitmap; }
+
+private:
+    HBITMAP m_bitmap = nullptr;
+};
+
 // BeginPaint .. EndPaint of a WM_PAINT handler.
 class CPaintDC {
 public:
@@ -69,5 +88,10 @@ private:
     HWND m_window;
 };
 
+// The screen's LOGPIXELSY: 96 at 100 % scaling, 144 at 150 %.
+int SystemDpi();
+
 // Selects `font` into the client device context of `window` and reads its metrics.
 TEXTMETRICW MeasureFont(HWND window, const CFont& font);
+// The size of `text` on one line in `font` on the client area of `window`.
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);

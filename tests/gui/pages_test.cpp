@@ -2,6 +2,7 @@
 // between them, and what steps 2 and 3 show and leave in the working settings.
 #include "app/welcome_dlg.h"
 #include "messaging/settings.h"
+#include "pages/page_layouts.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
@@ -12,6 +13,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <span>
 #include <utility>
 
 namespace {
@@ -362,4 +364,62 @@ GUI_TEST(datetime_the_lists_pass_their_choices_through) {
     const std::string expected = With(settings, "sys.Time.timeZone", "Pacific");
     ok(item == 1 && wizard.run->working == expected, "expected item 1 and \"%s\", got %d, \"%s\"",
        expected.c_str(), int(item), wizard.run->working.c_str());
+}
+
+// At the screen's DPI the bold fonts, given in pixels for 96 DPI, grow with the
+// point fonts, and every text shows whole on one line in its own font: each
+// label, and in each value field the widest value it will be given.
+GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
+    const int dpi = SystemDpi();
+    const wchar_t *name = L"nas-server-numb", *ip = L"255.255.255.255", *date = L"2006/03/07",
+                  *hms = L"09:05:00";
+    const struct {
+        CWizardPage* page;
+        std::span<const RunTimeControl> layout;
+        int pixelsE, pixelsF;             // at 96 DPI
+        std::vector<std::wstring> values; // of the fields in their order (step 4: each column)
+    } pages[] = {
+        {&g_wizard.searchPage,
+         kSearchPageLayout,
+         20,
+         17,
+         {name, ip, ip, ip, ip, L"00:11:22:33:44:55"}},
+        {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
+        {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
+        {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, {name, ip, ip, ip, L"Fixed", date, hms}}};
+    for (const auto& p : pages) {
+        const Wizard wizard(p.page, kNetwork);
+        AwaitSearch();
+        // Made first, in table order; step 2's mode buttons, found by id, have
+        // since moved behind the host name box in the tab order.
+        HWND label = GetWindow(p.page->m_hWnd, GW_CHILD);
+        std::size_t value = 0;
+        for (const RunTimeControl& row : p.layout) {
+            const bool byId = row.id == IDC_MANUAL_IP || row.id == IDC_DHCP;
+            while (!byId && GetDlgCtrlID(label) != row.id)
+                label = GetWindow(label, GW_HWNDNEXT);
+            const HWND control = byId ? GetDlgItem(p.page->m_hWnd, row.id) : label;
+            if (row.textId == 0)
+                SetWindowTextW(control, p.values[value++ % p.values.size()].c_str());
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+            LOGFONTW logFont = {};
+            GetObjectW(font, sizeof logFont, &logFont);
+            const int pixels = row.font == kFontE ? p.pixelsE : row.font == kFontF ? p.pixelsF : 0;
+            const std::wstring text = guitest::WindowText(control);
+            SIZE needed = TextExtent(control, font, text);
+            // A radio button's text begins past its circle.
+            const bool measured =
+                row.kind != ControlKind::kButton || row.id == -1 ||
+                SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&needed));
+            RECT box = {};
+            GetClientRect(control, &box);
+            ok((!pixels || logFont.lfHeight == MulDiv(pixels, dpi, 96)) && measured &&
+                   (row.wraps || needed.cx <= box.right),
+               "%u, text %u \"%s\": font %ld px at %d DPI, %ld px wide in %ld",
+               p.page->TemplateId(), row.textId, guitest::Narrow(text).c_str(), logFont.lfHeight,
+               dpi, needed.cx, box.right);
+            if (control == label)
+                label = GetWindow(label, GW_HWNDNEXT);
+        }
+    }
 }

@@ -1,26 +1,32 @@
 // The compiled resources as the Windows loader sees them.
+#include "app/welcome_dlg.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 
 #include <string>
 
-// The welcome picture shows at its size. The pages measure their fonts once:
+// The welcome picture shows whole, at 96 DPI at its own size, above that at the
+// size of its frame in the template. The pages measure their fonts once:
 // system-DPI-aware, never per-monitor. Wine ignores the manifest's setting, so
 // the manifest is read as the loader reads it.
-GUI_TEST(the_welcome_picture_shows_whole_and_the_process_is_system_dpi_aware) {
-    const HWND welcome =
-        CreateDialogW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_WELCOME), nullptr,
-                      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; });
-    const HWND picture = FindWindowExW(welcome, nullptr, L"Static", nullptr);
-    RECT shown = {};
+GUI_TEST(the_welcome_picture_fills_its_frame_and_the_process_is_system_dpi_aware) {
+    CWelcomeDlg welcome([] {});
+    welcome.Create();
+    const HWND picture = FindWindowExW(welcome.m_hWnd, nullptr, L"Static", nullptr);
+    RECT shown = {}, frame = {7, 6, 7 + 264, 6 + 119};
     GetClientRect(picture, &shown);
+    MapDialogRect(welcome.m_hWnd, &frame);
+    if (SystemDpi() == 96)
+        frame = {0, 0, 528, 266};
     BITMAP bitmap = {};
     GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
                sizeof bitmap, &bitmap);
-    ok(bitmap.bmWidth > 0 && shown.right == bitmap.bmWidth && shown.bottom == bitmap.bmHeight,
-       "welcome picture of %ldx%ld shown at %ldx%ld", bitmap.bmWidth, bitmap.bmHeight, shown.right,
-       shown.bottom);
-    DestroyWindow(welcome);
+    ok(bitmap.bmWidth == frame.right - frame.left && bitmap.bmHeight == frame.bottom - frame.top &&
+           shown.right == bitmap.bmWidth && shown.bottom == bitmap.bmHeight,
+       "welcome picture of %ldx%ld shown at %ldx%ld in a frame of %ldx%ld", bitmap.bmWidth,
+       bitmap.bmHeight, shown.right, shown.bottom, frame.right - frame.left,
+       frame.bottom - frame.top);
+    welcome.DestroyWindow();
     const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
     const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
                                SizeofResource(nullptr, found));

@@ -31,10 +31,16 @@ std::wstring g_shotFolder;
 // Lets tools/screenshots.sh take `window` as it stands now. Wine hands what
 // was drawn to the display only while messages are pumped, so a moment is
 // given for that; nothing is pumped while the picture is taken, so an exchange
-// under way is caught in the middle.
+// under way is caught in the middle. Wine stacks its unmanaged windows on the
+// display in the order they were shown (step 1 covers its search's progress
+// window), so a window that is not the active one is shown again first.
 void Shot(const char* name, HWND window) {
     if (g_shotFolder.empty() || !name || !window)
         return;
+    if (GetActiveWindow() != window) {
+        ShowWindow(window, SW_HIDE);
+        ShowWindow(window, SW_SHOWNA);
+    }
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     guitest::PumpFor(120);

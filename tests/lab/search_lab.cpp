@@ -57,7 +57,7 @@ void CheckWiring(HWND page) {
     const auto fonts = static_cast<CWizardPage*>(CDialog::FromHandle(page))->MeasuredFonts();
     HDC dc = CreateCompatibleDC(nullptr);
     const LONG dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    const int tenths[] = {220, 150, 110, 100}, pixels[] = {20, 17}; // A-D; bold E, F
+    const int tenths[] = {220, 150, 110, 100}, pixels[] = {20, 17}; // A-D; bold E, F at 96 DPI
     for (std::size_t i = 0; i < std::min(controls.size(), kSearchPageLayout.size()); ++i) {
         const RunTimeControl& row = kSearchPageLayout[i];
         const std::wstring text = guitest::WindowText(controls[i]);
@@ -74,7 +74,7 @@ void CheckWiring(HWND page) {
                                double(win::AnsiLength(text)), fonts}) &&
                (row.textId == 0 || text == win::LoadResourceString(row.textId)) &&
                font.lfHeight == (row.font < kFontE ? -(dpi * tenths[row.font] / 720)
-                                                   : pixels[row.font - kFontE]) &&
+                                                   : MulDiv(pixels[row.font - kFontE], dpi, 96)) &&
                (font.lfWeight == FW_BOLD) == (row.font >= kFontE) &&
                std::wstring(font.lfFaceName) == (row.font == kFontF ? L"Arial" : kPageFace) &&
                GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,

@@ -36,9 +36,9 @@ TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
         {kReviewPageLayout[1], 8, {{{128, 15, 217, 36}, {192, 23, 320, 54}}}},
         {kReviewPageLayout[7], 4, {{{53, 207, 95, 222}, {80, 312, 143, 334}}}},
         {kReviewPageLayout[8], 4, {{{53, 228, 95, 243}, {80, 343, 143, 365}}}},
-        {kReviewPageLayout[15], 0, {{{229, 207, 336, 222}, {344, 312, 504, 334}}}},
+        {kReviewPageLayout[15], 0, {{{229, 207, 389, 222}, {344, 312, 584, 334}}}},
         {kReviewPageLayout[17], 8, {{{389, 70, 466, 85}, {584, 105, 694, 127}}}},
-        {kReviewPageLayout[24], 0, {{{389, 228, 496, 243}, {584, 343, 744, 365}}}},
+        {kReviewPageLayout[24], 0, {{{389, 228, 533, 243}, {584, 343, 800, 365}}}},
     };
     for (const auto& [control, n, expected] : cases) {
         for (int screen = 0; screen < 2; ++screen) {
@@ -49,6 +49,13 @@ TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
                 << "text " << control.textId << " on screen " << screen;
         }
     }
+    // A text wider than its formulas make the box moves the right edge out,
+    // unless it runs over lines.
+    LayoutInput wide = screens[0];
+    wide.textWidth = 200;
+    EXPECT_EQ(Place(kNetworkPageLayout[3], wide), (PixelRect{26, 108, 226, 123}));
+    wide.n = 23;
+    EXPECT_EQ(Place(kNetworkPageLayout[4], wide).right, 480);
 }
 
 TEST(WebPageAddress, AnAddressPassesWholeAnythingElseIsEscaped) {

@@ -1,6 +1,8 @@
 #pragma once
 // A true-colour drawing surface with anti-aliased shapes: every shape is given
-// as a coverage function and sampled 4 x 4 times per pixel.
+// as a coverage function and sampled 4 x 4 times per pixel. Shapes are placed
+// in units of the picture at its own size; a canvas of scale 2 has twice as
+// many pixels each way, for screens that show the picture larger.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,10 +19,14 @@ inline Rgb Mix(Rgb a, Rgb b, double t) {
 
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height), pixels_(width * height) {}
+    Canvas(int width, int height, int scale = 1)
+        : width_(width * scale), height_(height * scale), scale_(scale), pixels_(width_ * height_) {
+    }
 
+    // In pixels.
     int Width() const { return width_; }
     int Height() const { return height_; }
+    int Scale() const { return scale_; }
     Rgb& At(int x, int y) { return pixels_[y * width_ + x]; }
     const Rgb& At(int x, int y) const { return pixels_[y * width_ + x]; }
 
@@ -28,16 +34,18 @@ public:
     // each pixel; only the pixels of the bounding box are visited.
     void Fill(double left, double top, double right, double bottom, Rgb colour,
               const std::function<bool(double, double)>& inside, double opacity = 1.0) {
-        const int x0 = std::max(0, static_cast<int>(std::floor(left)));
-        const int y0 = std::max(0, static_cast<int>(std::floor(top)));
-        const int x1 = std::min(width_, static_cast<int>(std::ceil(right)));
-        const int y1 = std::min(height_, static_cast<int>(std::ceil(bottom)));
+        const int x0 = std::max(0, static_cast<int>(std::floor(left * scale_)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(top * scale_)));
+        const int x1 = std::min(width_, static_cast<int>(std::ceil(right * scale_)));
+        const int y1 = std::min(height_, static_cast<int>(std::ceil(bottom * scale_)));
         for (int y = y0; y < y1; ++y) {
             for (int x = x0; x < x1; ++x) {
                 int hits = 0;
                 for (int sy = 0; sy < 4; ++sy)
                     for (int sx = 0; sx < 4; ++sx)
-                        hits += inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4) ? 1 : 0;
+                        hits += inside((x + (sx + 0.5) / 4) / scale_, (y + (sy + 0.5) / 4) / scale_)
+                                    ? 1
+                                    : 0;
                 if (hits > 0)
                     At(x, y) = Mix(At(x, y), colour, opacity * hits / 16.0);
             }
@@ -78,5 +86,6 @@ public:
 private:
     int width_;
     int height_;
+    int scale_;
     std::vector<Rgb> pixels_;
 };

@@ -1,5 +1,6 @@
-// Draws the wizard's pictures: the welcome bitmap (528 x 266, 256 colours) and
-// the icon (32 x 32 and 16 x 16, 16 colours). Usage: draw_art <output folder>
+// Draws the wizard's pictures: the welcome bitmap (528 x 266, 256 colours), the
+// same at twice the size for screens above 96 DPI, and the icon (32 x 32 and
+// 16 x 16, 16 colours). Usage: draw_art <output folder>
 #include "canvas.h"
 #include "image_files.h"
 #include "palette.h"
@@ -42,17 +43,20 @@ void Ring(Canvas& c, double cx, double cy, double rx, double ry, double width, R
 }
 
 void Backdrop(Canvas& c) {
-    for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x) {
-            const double t = 0.6 * x / c.Width() + 0.4 * y / c.Height();
+    const double width = c.Width() / c.Scale(), height = c.Height() / c.Scale();
+    for (int py = 0; py < c.Height(); ++py)
+        for (int px = 0; px < c.Width(); ++px) {
+            const double x = static_cast<double>(px) / c.Scale(),
+                         y = static_cast<double>(py) / c.Scale();
+            const double t = 0.6 * x / width + 0.4 * y / height;
             Rgb colour = Mix(kNavy, kTeal, t);
             // A soft light behind the rack.
             const double d2 =
                 std::pow((x - kRackLeft - 72) / 150, 2) + std::pow((y - 120.0) / 120, 2);
             colour = Mix(colour, Rgb{90, 190, 190}, 0.35 * std::exp(-d2 * 1.5));
-            c.At(x, y) = colour;
+            c.At(px, py) = colour;
         }
-    c.FillRect(0, 246, c.Width(), c.Height(), kBlack, 0.25);
+    c.FillRect(0, 246, width, height, kBlack, 0.25);
 }
 
 void ArrayUnit(Canvas& c, double top, int unit) {
@@ -162,12 +166,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    Canvas welcome(528, 266);
-    Backdrop(welcome);
-    Rack(welcome);
-    Title(welcome);
-    if (!WriteBmp8(folder + "/welcome.bmp", Quantize(welcome, 256)) ||
-        !WriteIco4(folder + "/q6.ico", {Icon32(), Icon16()})) {
+    bool written = WriteIco4(folder + "/q6.ico", {Icon32(), Icon16()});
+    for (const int scale : {1, 2}) {
+        Canvas welcome(528, 266, scale);
+        Backdrop(welcome);
+        Rack(welcome);
+        Title(welcome);
+        written = written && WriteBmp8(folder + (scale == 1 ? "/welcome.bmp" : "/welcome-2x.bmp"),
+                                       Quantize(welcome, 256));
+    }
+    if (!written) {
         std::fprintf(stderr, "cannot write into %s\n", folder.c_str());
         return 1;
     }
