@@ -6,7 +6,7 @@
 // end. The window only says what a reply means and what the expiry does.
 #include "app/progress_dlg.h"
 #include "messaging/exchange.h"
-#include "messaging/winsock_io.h"
+#include "messaging/winsock/winsock_io.h"
 #include "win/dialog.h"
 
 #include <string_view>

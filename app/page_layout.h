@@ -24,22 +24,22 @@ struct FontMeasure {
 };
 
 struct LayoutInput {
-    double W = 0; // client width in pixels
-    double H = 0; // client height in pixels
-    double n = 0; // length of the control's text in code-page-936 bytes
+    double width = 0;      // of the client area, in pixels
+    double height = 0;     // of the client area, in pixels
+    double textLength = 0; // of the control's text, in code-page-936 bytes
     std::array<FontMeasure, kMeasuredFonts> fonts{};
     // What the text takes on one line in its own font, the box or circle of a
     // button included; a control narrower than that would cut it.
     int textWidth = 0;
 
-    double Avg(FontSlot font) const { return fonts[font].avgCharWidth; }
-    double Height(FontSlot font) const { return fonts[font].height; }
+    double AverageWidth(FontSlot font) const { return fonts[font].avgCharWidth; }
+    double FontHeight(FontSlot font) const { return fonts[font].height; }
 };
 
 using Edge = double (*)(const LayoutInput&);
 
 // x truncated toward zero, where a formula truncates before it goes on.
-inline double t(double x) {
+inline double Truncated(double x) {
     return std::trunc(x);
 }
 

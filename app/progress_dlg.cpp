@@ -3,8 +3,7 @@
 #include "res/resource.h"
 #include "win/text.h"
 
-CProgressDlg::CProgressDlg(UINT captionId)
-    : CDialog(IDD_PROGRESS), m_captionId(captionId != 0 ? captionId : IDS_SAVING) {}
+CProgressDlg::CProgressDlg() : CDialog(IDD_PROGRESS) {}
 
 CProgressDlg::~CProgressDlg() {
     if (IsWindow())
@@ -56,7 +55,8 @@ BOOL CProgressDlg::OnInitDialog() {
     m_bar.SetRange(m_range.lower, m_range.upper);
     m_bar.SetStep(m_range.step);
     m_bar.SetPos(m_range.lower);
-    SetWindowText(win::LoadResourceString(m_captionId));
+    // The window's text, which no caption bar shows.
+    SetWindowText(win::LoadResourceString(IDS_SAVING));
     return TRUE;
 }
 

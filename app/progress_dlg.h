@@ -10,8 +10,7 @@
 
 class CProgressDlg : public CDialog {
 public:
-    // `captionId`: the string-table text the window bears; 0 means string 105.
-    explicit CProgressDlg(UINT captionId = 0);
+    CProgressDlg();
     ~CProgressDlg() override;
 
     // Disables `owner` (unless it was disabled already) and opens the window
@@ -43,7 +42,6 @@ protected:
 
 private:
     CProgressCtrl m_bar;
-    UINT m_captionId;
     ProgressRange m_range;
     bool m_ownerDisabled = false;
     HWND m_owner = nullptr;

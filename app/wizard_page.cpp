@@ -49,7 +49,7 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
         const RunTimeControl& control = m_layout[row];
         const std::wstring text =
             control.textId != 0 ? win::LoadResourceString(control.textId) : std::wstring();
-        input.n = win::AnsiLength(text);
+        input.textLength = win::AnsiLength(text);
         input.textWidth = TextWidth(control, text);
         const PixelRect place = Place(control, input);
         CreatePageControl(*m_controls[row], *this, text, control.style,

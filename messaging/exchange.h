@@ -12,6 +12,11 @@
 
 inline constexpr unsigned FD_READ_EVENT = 1; // FD_READ of WSAAsyncSelect
 
+// Ticks an exchange waits before it expires, on the tick after.
+inline constexpr unsigned SEARCH_TICK_LIMIT = 15;
+inline constexpr unsigned VERIFY_TICK_LIMIT = 100;
+inline constexpr unsigned SAVE_TICK_LIMIT = 300;
+
 inline constexpr const char* kCreateSockText = "Failed to createsock!";
 inline constexpr const char* kCreateSockCaption = "createsock error";
 inline constexpr const char* kBindText = "Failed to bind CLIENT_PORT!\nError Code";

@@ -6,14 +6,8 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr unsigned short CLIENT_PORT = 1211;      // replies arrive here
-inline constexpr unsigned short SERVER_PORT = 1212;      // arrays listen here
-inline constexpr unsigned WM_PING_ASYNCH = 0x0400 + 200; // WM_USER + 200
-inline constexpr unsigned IDT_EXCHANGE = 1225;
-inline constexpr unsigned kTickPeriodMs = 50;
-inline constexpr unsigned SEARCH_TICK_LIMIT = 15;
-inline constexpr unsigned VERIFY_TICK_LIMIT = 100;
-inline constexpr unsigned SAVE_TICK_LIMIT = 300;
+inline constexpr unsigned short CLIENT_PORT = 1211; // replies arrive here
+inline constexpr unsigned short SERVER_PORT = 1212; // arrays listen here
 inline constexpr std::size_t kAddressFieldLength = 15;
 inline constexpr std::size_t kCommandFieldLength = 10;
 inline constexpr std::size_t kHeaderLength = kAddressFieldLength + kCommandFieldLength;

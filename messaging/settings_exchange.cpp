@@ -33,6 +33,19 @@ void SettingsExchange::Choice(std::string_view key, bool& on, std::string_view o
         Pair(key, std::string(key) + "=" + std::string(on ? onWord : offWord));
 }
 
+void SettingsExchange::Selection(std::string_view key, int& selected,
+                                 const std::function<int(std::string_view)>& selectionOf,
+                                 const std::function<std::string(int)>& valueOf) {
+    const int stored = selectionOf(Stored(key));
+    if (!m_saving) {
+        selected = stored;
+        return;
+    }
+    const std::string value = valueOf(selected);
+    if (!value.empty() && selected != stored)
+        Pair(key, std::string(key) + "=" + value);
+}
+
 void SettingsExchange::Address(std::string_view key, std::optional<Octets>& value) {
     const std::string stored = Stored(key);
     const std::optional<Octets> loaded =

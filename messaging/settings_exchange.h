@@ -7,6 +7,7 @@
 // page could not show it whole (two DNS servers, a name for a gateway).
 #include "messaging/setting_values.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,12 @@ public:
     // its control as it is (blank, which reads as 0.0.0.0). Saving writes
     // nullopt and 0.0.0.0 as "key=".
     void Address(std::string_view key, std::optional<Octets>& value);
+    // A list's selection: loads as `selectionOf` the stored value; saves as
+    // `valueOf` the selection, where it names one ("" for none) and is not the
+    // one the stored value selects.
+    void Selection(std::string_view key, int& selected,
+                   const std::function<int(std::string_view)>& selectionOf,
+                   const std::function<std::string(int)>& valueOf);
     // Saving always writes these: the page's clock runs, so they always differ.
     void Date(std::string_view key, SettingDate& value);
     void Time(std::string_view key, SettingTime& value);

@@ -114,32 +114,23 @@ void CDateTimePage::UpdateRunningPickers() {
     }
 }
 
-CDateTimePage::PickerClock* CDateTimePage::ClockOf(HWND picker) {
-    if (picker == m_date.m_hWnd)
+CDateTimePage::PickerClock* CDateTimePage::ClockOf(UINT_PTR pickerId) {
+    if (pickerId == IDC_DATE)
         return &m_dateClock;
-    if (picker == m_time.m_hWnd)
+    if (pickerId == IDC_TIME)
         return &m_timeClock;
     return nullptr;
 }
 
 // ---- Messages
 
-bool CDateTimePage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_NOTIFY) {
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        result = 0;
-        return true;
-    }
-    return CWizardPage::ProcessMessage(message, wParam, lParam, result);
-}
-
-void CDateTimePage::OnNotify(const NMHDR& header) {
+void CDateTimePage::OnNotify(UINT_PTR id, UINT code) {
     // From the user's first touch the picker shows, and Next writes, the
     // user's value.
-    const bool userChange = header.code == DTN_DATETIMECHANGE && !m_settingPicker;
-    if (header.code != NM_SETFOCUS && !userChange)
+    const bool userChange = code == DTN_DATETIMECHANGE && !m_settingPicker;
+    if (code != NM_SETFOCUS && !userChange)
         return;
-    if (PickerClock* clock = ClockOf(header.hwndFrom)) {
+    if (PickerClock* clock = ClockOf(id)) {
         clock->running = false;
         clock->changed = clock->changed || userChange;
     }

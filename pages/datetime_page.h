@@ -17,7 +17,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnButtonClicked(WORD id) override;
     void OnTimer(UINT_PTR id) override;
-    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnNotify(UINT_PTR id, UINT code) override;
 
 private:
     // A picker shows the array's clock running until the user takes it over:
@@ -32,7 +32,6 @@ private:
 
     void OnNext();
     void OnBack();
-    void OnNotify(const NMHDR& header);
 
     void LoadControls();
     // False, with the run's working settings untouched and the user told,
@@ -41,7 +40,7 @@ private:
     // Sets the picker to `shown`; once taken, it runs from the run's clock.
     void LoadPicker(PickerClock& clock, const ClockReading& shown);
     void UpdateRunningPickers();
-    PickerClock* ClockOf(HWND picker);
+    PickerClock* ClockOf(UINT_PTR pickerId);
 
     CComboBox m_timeZone;
     CDateTimeCtrl m_date;

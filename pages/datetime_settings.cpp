@@ -29,43 +29,28 @@ std::vector<std::string> NtpItems(std::string_view serverList) {
     return items;
 }
 
-void LoadDateTime(SettingsExchange& dx, DateTimeValues& values) {
-    std::string zone, serverList, server;
-    dx.Text("sys.Time.timeZone", zone);
-    values.zoneRow = RowForZone(zone);
-    dx.Date("date", values.date);
-    dx.Time("time", values.time);
-    dx.Text("sys.Time.ntpServerList", serverList);
-    values.ntpItems = NtpItems(serverList);
-    dx.Text("sys.Time.ntpServer", server);
-    values.ntpSelected = NtpItemFor(values.ntpItems, server);
-}
-
-// A list changed when its selection is not the one the stored value selects: an
-// empty zone (row 62) or server ("None") the user left as it was stays empty.
-void SaveDateTime(SettingsExchange& dx, DateTimeValues& values) {
-    std::string zone = ZoneWord(values.zoneRow);
-    if (!zone.empty() && values.zoneRow != RowForZone(dx.Stored("sys.Time.timeZone")))
-        dx.Text("sys.Time.timeZone", zone);
-    dx.Date("date", values.date);
-    dx.Time("time", values.time);
-    if (values.ntpSelected >= 0 &&
-        static_cast<std::size_t>(values.ntpSelected) < values.ntpItems.size() &&
-        values.ntpSelected != NtpItemFor(values.ntpItems, dx.Stored("sys.Time.ntpServer"))) {
-        std::string server = values.ntpItems[static_cast<std::size_t>(values.ntpSelected)];
-        if (server == kNone)
-            server = "none";
-        dx.Text("sys.Time.ntpServer", server);
-    }
-}
-
 } // namespace
 
+// A list changed when its selection is not the one the stored value selects:
+// an empty zone (row 62) or server ("None") the user left as it was stays
+// empty. With no zone row or NTP item selected, the page has nothing to put in
+// the stored value's place. The server list is only read.
 void ExchangeDateTimeSettings(SettingsExchange& dx, DateTimeValues& values) {
-    if (dx.IsSaving())
-        SaveDateTime(dx, values);
-    else
-        LoadDateTime(dx, values);
+    dx.Selection("sys.Time.timeZone", values.zoneRow, RowForZone, ZoneWord);
+    dx.Date("date", values.date);
+    dx.Time("time", values.time);
+    if (!dx.IsSaving())
+        values.ntpItems = NtpItems(dx.Stored("sys.Time.ntpServerList"));
+    dx.Selection(
+        "sys.Time.ntpServer", values.ntpSelected,
+        [&values](std::string_view stored) { return NtpItemFor(values.ntpItems, stored); },
+        [&values](int item) -> std::string {
+            if (item < 0 || static_cast<std::size_t>(item) >= values.ntpItems.size())
+                return {};
+            return values.ntpItems[static_cast<std::size_t>(item)] == kNone
+                       ? "none"
+                       : values.ntpItems[static_cast<std::size_t>(item)];
+        });
 }
 
 int NtpItemFor(const std::vector<std::string>& items, std::string_view stored) {

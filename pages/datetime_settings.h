@@ -16,9 +16,7 @@ struct DateTimeValues {
 };
 
 // Saving writes date and time, and time zone and NTP server where their
-// selection changed. With no zone row or no NTP item selected, that stored
-// value stays as it is: the page has nothing to put in its place. The server
-// list is never written.
+// selection changed. The server list is never written.
 void ExchangeDateTimeSettings(SettingsExchange& dx, DateTimeValues& values);
 
 // The item for a stored NTP server: 0 ("None") for an empty value, otherwise

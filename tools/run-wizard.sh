@@ -16,7 +16,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-exe=${Q6_SETUP_EXE:-$root/build/win/app/q6setup.exe}
+exe=${Q6_SETUP_EXE:-$root/build/win/program/q6setup.exe}
 
 if [ ! -f "$exe" ]; then
   echo "run-wizard: no $exe; build the Windows tree first (make windows)" >&2

@@ -11,21 +11,7 @@ class CDialog;
 BOOL CreateChildControl(CWnd& control, const wchar_t* className, const std::wstring& text,
                         DWORD style, const RECT& rect, CDialog& parent, UINT id);
 
-class CStatic : public CWnd {
-public:
-    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id) {
-        return CreateChildControl(*this, L"STATIC", text, style, rect, parent, id);
-    }
-};
-
-class CButton : public CWnd {
-public:
-    BOOL Create(const std::wstring& text, DWORD style, const RECT& rect, CDialog& parent, UINT id) {
-        return CreateChildControl(*this, L"BUTTON", text, style, rect, parent, id);
-    }
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int state) { SendMessage(BM_SETCHECK, state); }
-};
+class CStatic : public CWnd {};
 
 class CEdit : public CWnd {
 public:

@@ -114,8 +114,8 @@ INT_PTR CDialog::DoModal() {
     // A window with no parent is the whole application's question: the main
     // window waits too, though the window is owned by the page in front.
     const HWND main = GetMainWnd() != nullptr ? GetMainWnd()->m_hWnd : nullptr;
-    const bool disabledMain = m_parent == nullptr && main != nullptr && main != owner &&
-                              ::IsWindowEnabled(main);
+    const bool disabledMain =
+        m_parent == nullptr && main != nullptr && main != owner && ::IsWindowEnabled(main);
     if (disabledMain)
         ::EnableWindow(main, FALSE);
 
@@ -202,6 +202,12 @@ bool CDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             OnCommand(LOWORD(wParam), HIWORD(wParam));
         result = 0;
         return true;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        OnNotify(header->idFrom, header->code);
+        result = 0;
+        return true;
+    }
     case WM_TIMER:
         OnTimer(wParam);
         result = 0;

@@ -2,7 +2,8 @@
 // CDialog: a window made from a numbered dialog template, modeless (Create) or
 // modal (DoModal, with its own message loop). Messages arrive unpacked: a
 // button's click in OnButtonClicked(id), other control notifications in
-// OnCommand(id, code), ticks in OnTimer(id); anything else in ProcessMessage,
+// OnCommand(id, code) and OnNotify(id, code), ticks in OnTimer(id); anything
+// else in ProcessMessage,
 // one switch per class that falls back to its base. A member object can take
 // its share of the window's messages through ChainMessages.
 //
@@ -48,6 +49,8 @@ protected:
     virtual void OnButtonClicked(WORD id);
     // Any other WM_COMMAND notification (list boxes, edits).
     virtual void OnCommand(WORD /*id*/, WORD /*code*/) {}
+    // A WM_NOTIFY of the common controls.
+    virtual void OnNotify(UINT_PTR /*id*/, UINT /*code*/) {}
     virtual void OnTimer(UINT_PTR /*id*/) {}
     // The message map: true with `result` set when the message is handled;
     // false lets the dialog manager handle it.
@@ -67,8 +70,7 @@ public:
     // exchange host takes its timer and socket notifications); asked first.
     class MessageHandler {
     public:
-        virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT& result) = 0;
+        virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
 
     protected:
         ~MessageHandler() = default;

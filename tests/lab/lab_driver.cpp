@@ -1,6 +1,6 @@
 #include "tests/lab/lab_driver.h"
 
-#include "messaging/message.h"
+#include "messaging/winsock/winsock_io.h"
 
 #include <algorithm>
 

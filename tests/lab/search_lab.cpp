@@ -5,7 +5,7 @@
 //   shared | nobody | twice | burst N [BYTES] (BYTES: the receive buffer asked for)
 #include "app/page_frame.h"
 #include "messaging/settings.h"
-#include "messaging/winsock_io.h"
+#include "messaging/winsock/winsock_io.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"

@@ -1,6 +1,6 @@
 // What the pages compute without a window: layout, step 1's details, the running clock.
-#include "pages/page_layouts.h"
 #include "app/running_clock.h"
+#include "pages/page_layouts.h"
 #include "pages/search_details.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
     for (const auto& [control, n, expected] : cases) {
         for (int screen = 0; screen < 2; ++screen) {
             LayoutInput input = screens[screen];
-            input.n = n;
+            input.textLength = n;
             const PixelRect r = Place(control, input);
             EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}), expected[screen])
                 << "text " << control.textId << " on screen " << screen;
@@ -54,7 +54,7 @@ TEST(PageLayout, EveryPageTruncatesWhereItsFormulasDo) {
     LayoutInput wide = screens[0];
     wide.textWidth = 200;
     EXPECT_EQ(Place(kNetworkPageLayout[3], wide), (PixelRect{26, 108, 226, 123}));
-    wide.n = 23;
+    wide.textLength = 23;
     EXPECT_EQ(Place(kNetworkPageLayout[4], wide).right, 480);
 }
 

@@ -9,7 +9,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 runs=${1:-21}
 win=${2:-$root/build/win}
-ls -l "$win/app/q6setup.exe" | awk '{ print "q6setup.exe: " $5 " bytes" }'
+ls -l "$win/program/q6setup.exe" | awk '{ print "q6setup.exe: " $5 " bytes" }'
 "$root/tools/wine-run.sh" "$win/tools/bench/win/startup_bench.exe" "$runs" \
-  "$win/app/q6setup.exe" "$win/tools/bench/win/welcome_only.exe" \
+  "$win/program/q6setup.exe" "$win/tools/bench/win/welcome_only.exe" \
   "$win/tools/bench/win/bare_dialog.exe"

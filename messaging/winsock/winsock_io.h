@@ -4,6 +4,12 @@
 #include "messaging/exchange.h"
 #include <winsock2.h>
 
+// The window message that reports activity on the receive socket, and the
+// timer that ticks the exchange.
+inline constexpr UINT WM_PING_ASYNCH = WM_USER + 200;
+inline constexpr UINT_PTR IDT_EXCHANGE = 1225;
+inline constexpr UINT kTickPeriodMs = 50;
+
 #include <functional>
 
 class CWnd;

@@ -1,5 +1,5 @@
-#include "messaging/winsock_io.h"
-#include "messaging/adapter_addresses.h"
+#include "messaging/winsock/winsock_io.h"
+#include "messaging/winsock/adapter_addresses.h"
 #include "win/wnd.h"
 #include <ws2tcpip.h>
 

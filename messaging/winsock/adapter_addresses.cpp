@@ -1,4 +1,4 @@
-#include "messaging/adapter_addresses.h"
+#include "messaging/winsock/adapter_addresses.h"
 #include <winsock2.h>
 
 #include <iphlpapi.h>
