@@ -24,6 +24,16 @@ Exchange::Sent CExchangeHost::Start(unsigned messageId, std::string_view request
     return sent;
 }
 
+bool CExchangeHost::StartOrEnd(unsigned messageId, std::string_view request, unsigned tickLimit,
+                               std::string_view from) {
+    const Exchange::Sent sent = Start(messageId, request, tickLimit, from);
+    if (sent == Exchange::Sent::kNotSent) {
+        Finish();
+        ShowSendError();
+    }
+    return sent == Exchange::Sent::kListening;
+}
+
 void CExchangeHost::ShowSendError() {
     m_window.MessageBoxA(kSendText, kSendCaption, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -61,17 +71,12 @@ void CExchangeHost::OnTimer() {
     // handler run by the pump entered (a message box, a confirmation), counts
     // as any tick does, or a search would hold the port for as long as that
     // loop ran; it only does not step again inside the step.
-    bool expired = false;
-    if (m_inStep) {
-        expired = m_exchange.OnTick();
-    } else {
+    if (!m_inStep && m_ownsProgress) {
         m_inStep = true;
-        if (m_ownsProgress)
-            m_progress.Step();
+        m_progress.Step();
         m_inStep = false;
-        expired = m_exchange.OnTick();
     }
-    if (!expired)
+    if (!m_exchange.OnTick())
         return;
     CloseProgress();
     m_exchange.StopTimer();

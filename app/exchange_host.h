@@ -39,6 +39,11 @@ public:
     Exchange::Sent Start(unsigned messageId, std::string_view request, unsigned tickLimit,
                          std::string_view from = {});
     void ShowSendError();
+    // Start, for a window whose exchange ends at once when nothing went out:
+    // true while the request waits for its answer; false once the exchange is
+    // over and the user was told why.
+    bool StartOrEnd(unsigned messageId, std::string_view request, unsigned tickLimit,
+                    std::string_view from);
     // The window's ending reply: the progress window is closed, the timer
     // stopped and the socket closed; no expiry follows. A window destroyed
     // while its exchange waits ends it the same way.

@@ -43,17 +43,9 @@ void CPasswordDlg::OnOK() {
     // The array compares bytes: send the password as a Chinese system's
     // ANSI code page spells it, with nothing escaped.
     const std::string password = win::AnsiFromWide(m_password.GetWindowText());
-    switch (m_host.Start(IDS_VERIFYING, BuildRequest(address, "VERIFY", "passwd=" + password),
-                         VERIFY_TICK_LIMIT, m_run.localAddress)) {
-    case Exchange::Sent::kListening:
+    if (m_host.StartOrEnd(IDS_VERIFYING, BuildRequest(address, "VERIFY", "passwd=" + password),
+                          VERIFY_TICK_LIMIT, m_run.localAddress))
         return;
-    case Exchange::Sent::kNotSent:
-        m_host.Finish();
-        m_host.ShowSendError();
-        break;
-    case Exchange::Sent::kCannotListen:
-        break;
-    }
     // Nothing went out: the user may try again once the port or the network is back.
     EnableControls();
 }

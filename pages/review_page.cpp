@@ -90,20 +90,11 @@ void CReviewPage::OnSave() {
     // address it is about to take, through the adapter it answered on. An
     // address too long for the address field gives no request: nothing is
     // sent.
-    switch (m_host.Start(IDS_SAVING,
-                         BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET",
-                                      m_run->SettingsToSend(WizardRun::Clock::now())),
-                         SAVE_TICK_LIMIT, m_run->localAddress)) {
-    case Exchange::Sent::kListening:
-        return;
-    case Exchange::Sent::kNotSent:
-        m_host.Finish();
-        m_host.ShowSendError();
-        break;
-    case Exchange::Sent::kCannotListen:
-        break;
-    }
-    EndUnsent();
+    if (!m_host.StartOrEnd(IDS_SAVING,
+                           BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET",
+                                        m_run->SettingsToSend(WizardRun::Clock::now())),
+                           SAVE_TICK_LIMIT, m_run->localAddress))
+        EndUnsent();
 }
 
 void CReviewPage::OnBack() {
