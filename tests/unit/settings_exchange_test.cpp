@@ -8,8 +8,6 @@
 #include <string>
 #include <tuple>
 
-using namespace std::string_literals;
-
 namespace {
 
 const std::string kArray = "sys.dns=8.8.8.8&sys.hostname=nas&x=1&nwk.bootproto=none&nwk.ipaddr="
@@ -64,19 +62,6 @@ TEST(NetworkSettings, SavesWhatChangedInPlaceAndAppendsAbsentKeys) {
     };
     for (const auto& [before, values, after] : cases)
         EXPECT_EQ(Save(before, values, ExchangeNetworkSettings), after) << values.hostName;
-}
-
-// Loaded and saved with no change, every value goes back byte for byte, also those
-// the controls cannot show whole: two servers, a name, a mode word of the array's own.
-TEST(NetworkSettings, UnchangedValuesGoBackAsTheArrayReportedThem) {
-    for (const std::string& stored :
-         {kArray,
-          "sys.dns=10.88.0.253,10.88.0.252&sys.gateway=gw.example&nwk.bootproto=static&"
-          "sys.hostname=NAS-Upper&nwk.ipaddr=10.88.1.05&nwk.netmask="s,
-          "nwk.bootproto=DHCP&nwk.ipaddr=192..168.1"s, "nwk.bootproto=dhcp&x=1"s})
-        EXPECT_EQ(Save(stored, Load<NetworkValues>(stored, ExchangeNetworkSettings),
-                       ExchangeNetworkSettings),
-                  stored);
 }
 
 // Date and time keys between two pairs the page does not own.
