@@ -73,12 +73,13 @@ void CheckSettings(FuzzedDataProvider& input) {
             !Has(value, {"\0", 1}) && Foreign(saved, {key}) == Foreign(settings, {key}));
 }
 
-// Any accepted reply fits the device list, its name cut short by at most half a character.
+// Any accepted reply names the address whole and fits the device list, its name cut short
+// by at most half a character.
 void CheckReply(FuzzedDataProvider& input) {
     const std::string address = input.ConsumeRandomLengthString(20);
     const Reply reply = ParseReply(input.ConsumeRemainingBytesAsString(), {address});
     Require(reply.command.size() <= kCommandFieldLength && !Has(reply.command, " ") &&
-            !Has(reply.payload, {"\0", 1}));
+            !Has(reply.payload, {"\0", 1}) && (!reply.accepted || reply.address == address));
     DeviceList list;
     Require(list.AddDevice(reply.payload) == (reply.payload.size() <= kMaxSettingsLength));
     if (list.size() == 1) {

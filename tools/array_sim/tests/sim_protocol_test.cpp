@@ -23,7 +23,6 @@ TEST(SimProtocol, RequestsAndTheirAnswers) {
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
         {"255.255.255.255", "VERIFY", "passwd=admin", ""},
         {"10.77.1.1", "VERIFY", "passwd=admin ", "0:VERIFYFAIL "},
-        {"10.077.1.2", "VERIFY", "passwd=admin", ""},
         {"10.77.1.2", "SET", moved, "1:SETOK "},
         {"10.77.1.2", "VERIFY", "passwd=admin", ""},
         {"10.77.9.9", "VERIFY", "passwd=admin", "1:VERIFYOK "},
