@@ -103,7 +103,7 @@ template <class Values, class Block> Values Loaded(const std::string& settings, 
 void CheckNetwork(FuzzedDataProvider& input) {
     const std::string settings = input.ConsumeRandomLengthString(1200);
     auto network = Loaded<NetworkValues>(settings, ExchangeNetworkSettings);
-    Save(settings, network, ExchangeNetworkSettings, {});
+    Save(settings, network, ExchangeNetworkSettings, {}); // owning no key, it may change none
     network.hostName = input.ConsumeRandomLengthString(40);
     network.dhcp = input.ConsumeBool();
     for (std::optional<Octets>& address : network.addresses)
