@@ -1,6 +1,5 @@
-// Hostile input against the settings operations, reply parser, device list, the blocks of
-// steps 2 and 3 and the running clock, one family a fuzzer (FUZZ_CHECK) with its own corpus.
-// Sanitizers catch bad reads; Require wrong results.
+// Hostile input, one family a fuzzer (FUZZ_CHECK) with its own corpus: sanitizers catch bad
+// reads, Require wrong results.
 #include "app/device_list.h"
 #include "app/running_clock.h"
 #include "messaging/message.h"
@@ -64,20 +63,23 @@ void CheckSettings(FuzzedDataProvider& input) {
     const std::string key = input.ConsumeRandomLengthString(120);
     const std::string value = input.ConsumeRandomLengthString(1100);
     const std::string pair = key + "=" + value;
-    const auto saved =
-        Save(settings, 0, [&](SettingsExchange& dx, int) { dx.Pair(key, pair); }, {key});
-    // Appending is the longest any replacement gets.
-    Require(saved ? GetSetting(*saved, key) == value
-                  : key.empty() || Has(key, {"&=\0", 3}) || Has(value, {"&\0", 2}) ||
-                        settings.size() + 1 + pair.size() > kMaxSettingsLength);
+    std::string saved = settings;
+    // Appending is the longest any replacement gets; a NUL would cut the text on the wire.
+    if (!ReplaceSetting(saved, key, pair))
+        return Require(saved == settings &&
+                       (key.empty() || Has(key, {"&=\0", 3}) || Has(value, {"&\0", 2}) ||
+                        settings.size() + 1 + pair.size() > kMaxSettingsLength));
+    Require(saved.size() <= kMaxSettingsLength && GetSetting(saved, key) == value &&
+            !Has(value, {"\0", 1}) && Foreign(saved, {key}) == Foreign(settings, {key}));
 }
 
-// Any accepted reply fits the device list, its name cut short by at most half a character.
+// Any accepted reply names the address whole and fits the device list, its name cut short
+// by at most half a character.
 void CheckReply(FuzzedDataProvider& input) {
     const std::string address = input.ConsumeRandomLengthString(20);
     const Reply reply = ParseReply(input.ConsumeRemainingBytesAsString(), {address});
     Require(reply.command.size() <= kCommandFieldLength && !Has(reply.command, " ") &&
-            !Has(reply.payload, {"\0", 1}));
+            !Has(reply.payload, {"\0", 1}) && (!reply.accepted || reply.address == address));
     DeviceList list;
     Require(list.AddDevice(reply.payload) == (reply.payload.size() <= kMaxSettingsLength));
     if (list.size() == 1) {
@@ -95,11 +97,13 @@ template <class Values, class Block> Values Loaded(const std::string& settings, 
     return values;
 }
 
-// The two pages: values loaded from hostile settings, most replaced by hostile ones, saved,
-// and on a commit every value the page wrote read back: a half write leaves one out.
+// The two pages: values loaded from hostile settings (step 2's go back byte for byte
+// unchanged), most replaced by hostile ones, saved, and on a commit every value the page
+// wrote read back: a half write leaves one out.
 void CheckNetwork(FuzzedDataProvider& input) {
     const std::string settings = input.ConsumeRandomLengthString(1200);
     auto network = Loaded<NetworkValues>(settings, ExchangeNetworkSettings);
+    Save(settings, network, ExchangeNetworkSettings, {}); // owning no key, it may change none
     network.hostName = input.ConsumeRandomLengthString(40);
     network.dhcp = input.ConsumeBool();
     for (std::optional<Octets>& address : network.addresses)
@@ -129,8 +133,7 @@ void CheckDateTime(FuzzedDataProvider& input) {
                             {"sys.Time.timeZone", "date", "time", "sys.Time.ntpServer"});
     if (!saved)
         return;
-    // A zone or server not written was unchanged: either way it reads back as chosen
-    // (a server as an item of the same text, case aside).
+    // Written or unchanged, zone and server read back as chosen (a server case aside).
     const auto back = Loaded<DateTimeValues>(*saved, ExchangeDateTimeSettings);
     const auto lower = [](std::string text) {
         for (char& c : text)
@@ -145,15 +148,15 @@ void CheckDateTime(FuzzedDataProvider& input) {
                            lower(back.ntpItems[back.ntpSelected]) == lower(back.ntpItems[ntp]))));
 }
 
-// A valid reading moves by exactly the interval to a valid one, stopping at the last
-// second a picker holds; moves add up; anything else stays.
+// A valid reading moves forward by exactly the interval to a valid one, stopping at the
+// last second a picker holds; moves add up; anything else stays.
 void CheckClock(FuzzedDataProvider& input) {
     using namespace std::chrono;
     const auto in = [&input](int low, int high) { return input.ConsumeIntegralInRange(low, high); };
     const ClockReading reading{{in(1590, 10010), in(-1, 13), in(-1, 32)},
                                {in(-1, 24), in(-1, 60), in(-1, 60)}};
-    const auto interval = [&] { return input.ConsumeIntegralInRange(0LL, LLONG_MAX) >> in(0, 62); };
-    const long long a = interval(), b = interval();
+    const auto interval = [&] { return input.ConsumeIntegral<long long>() >> in(0, 62); };
+    const long long a = interval(), b = interval() & LLONG_MAX;
     const ClockReading advanced = AdvanceClock(reading, a);
     const auto valid = [](const ClockReading& r) {
         const auto [d, t] = r;
@@ -161,7 +164,7 @@ void CheckClock(FuzzedDataProvider& input) {
                year_month_day(year(d.year), month(d.month), day(d.day)).ok() &&
                unsigned(t.hour) < 24 && unsigned(t.minute) < 60 && unsigned(t.second) < 60;
     };
-    if (!valid(reading))
+    if (!valid(reading) || a < 0)
         return Require(advanced == reading);
     const auto instant = [](const ClockReading& r) {
         return sys_days(year(r.date.year) / r.date.month / r.date.day) + hours(r.time.hour) +

@@ -8,9 +8,8 @@
 #include <stdexcept>
 #include <tuple>
 
-// The modal loop disables its owner, and with no parent the main window too
-// (the owner then is the page in front), leaving both as it found them; it
-// hands another window its keys; a quit request ends it and stays queued.
+// The modal loop disables its owner (with no parent, the page in front) and the main window,
+// then leaves both as it found them; it hands another window its keys; a quit ends it, queued.
 GUI_TEST(modal_loop_disables_its_owners_and_leaves_a_quit_request) {
     for (const auto& [parented, pageEnabled, quit] :
          {std::tuple{false, TRUE, false}, {true, FALSE, false}, {true, TRUE, true}}) {

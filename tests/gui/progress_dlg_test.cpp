@@ -37,9 +37,8 @@ GUI_TEST(progress_keeps_its_owner_disabled_until_closed) {
         }
 }
 
-// The percentage follows the bar (100 stays 100%, 110 shows 10%). Esc pressed
-// on another open page while an exchange ticks reaches that page's dialog
-// manager; a quit request stays for the loop that owns the program.
+// The percentage follows the bar (100 stays 100%, 110 shows 10%). Esc on another page during
+// a tick reaches its dialog manager; a quit request stays for the program's own loop.
 GUI_TEST(progress_ticks_hand_a_page_its_keys_and_keep_a_quit_request) {
     CDialog page(IDD_CONFIRM);
     page.Create();

@@ -54,9 +54,8 @@ struct ExchangeTest : ::testing::Test {
     }
 };
 
-// Listen before sending; a request that went out unheard, or that BuildRequest refused
-// (empty), closes its socket again without a box and expires all the same; each request
-// restarts the count.
+// Listen before sending; a request unheard, or refused by BuildRequest, closes its socket
+// without a box and expires all the same; each request restarts the count.
 TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
     using enum Exchange::Sent;
     EXPECT_EQ(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT), kListening);
@@ -75,9 +74,8 @@ TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
                       "Create Bind Select StartTimer Close ");
 }
 
-// One notification reads all that waits, past one it cannot read, for every own
-// address, until the reply that ends the exchange; no read, no expiry and no second
-// close follow.
+// One notification reads all that waits, past one it cannot read, for every own address,
+// until the reply that ends the exchange; no read, expiry or second close follow.
 TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     exchange.SendRequest(kVerify, 2);
     EXPECT_FALSE(exchange.OnTick() || exchange.OnTick());
@@ -102,9 +100,8 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast StopTimer Close ");
 }
 
-// A notification's error shows its box whatever the event, and a read event still
-// reads; any other event reads nothing, and one of another socket (a closed one's,
-// still queued) is dropped, box and all.
+// A notification's error shows its box, and a read event still reads; other events read
+// nothing, and one of another socket (a closed one's, still queued) is dropped, box and all.
 TEST_F(ExchangeTest, NotificationErrorsShowTheirBoxAndOnlyReadEventsRead) {
     exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
     io.incoming = {BuildRequest("10.77.0.1", "VERIFYFAIL", "")};

@@ -1,7 +1,5 @@
-#include "app/device_list.h"
 #include "messaging/message.h"
 #include "messaging/settings.h"
-#include "tools/array_sim/datagram_text.h"
 #include "tools/array_sim/sim_protocol.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +10,8 @@ namespace {
 
 const std::string kWizard = "10.77.0.1";
 
-// Only the probe is for every array; other requests only for the array whose
-// nwk.ipaddr they name, a "SET" only with a settings string. In order: array 1
-// moves to 10.77.9.9, array 0 takes the longest settings and keeps them.
+// Only the probe is for every array; other requests for the array whose nwk.ipaddr they
+// name, a "SET" only with settings. Array 1 moves to 10.77.9.9, array 0 takes the longest.
 TEST(SimProtocol, RequestsAndTheirAnswers) {
     std::vector<SimArray> arrays = DefaultArrays(3);
     std::string longest = "nwk.ipaddr=10.77.1.1&pad=";
@@ -26,7 +23,6 @@ TEST(SimProtocol, RequestsAndTheirAnswers) {
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
         {"255.255.255.255", "VERIFY", "passwd=admin", ""},
         {"10.77.1.1", "VERIFY", "passwd=admin ", "0:VERIFYFAIL "},
-        {"10.077.1.2", "VERIFY", "passwd=admin", ""},
         {"10.77.1.2", "SET", moved, "1:SETOK "},
         {"10.77.1.2", "VERIFY", "passwd=admin", ""},
         {"10.77.9.9", "VERIFY", "passwd=admin", "1:VERIFYOK "},
@@ -45,28 +41,6 @@ TEST(SimProtocol, RequestsAndTheirAnswers) {
     }
     EXPECT_EQ(arrays[0].settings + "|" + arrays[1].settings + "|" + arrays[2].settings,
               longest + "|" + moved + "|" + DefaultArrays(3)[2].settings);
-}
-
-// Every malformed or flood datagram must come to nothing in the wizard: not
-// accepted, no expected word, or a payload step 1 does not list.
-TEST(SimProtocol, MalformedRepliesPrecedeTheRealOneAndComeToNothing) {
-    std::vector<SimArray> arrays = DefaultArrays(3);
-    const auto replies =
-        HandleRequest(arrays, BuildRequest(ArrayAddress(0), "VERIFY", "passwd=admin"), kWizard,
-                      {.malformed = true}, {});
-    ASSERT_EQ(replies.size(), MalformedReplies(kWizard).size() + 1);
-    EXPECT_EQ(replies.back().datagram, BuildRequest(kWizard, "VERIFYOK", ""));
-    for (const std::string& datagram : FloodDatagrams(kWizard)) {
-        // Beyond the buffer the wizard's receive fails before any parsing.
-        const Reply r = ParseReply(datagram, {kWizard});
-        if (!r.accepted || datagram.size() > kMessageBufferSize)
-            continue;
-        const bool listed = r.command == "GETOK" && !r.payload.empty() && !r.cut &&
-                            DeviceList().AddDevice(r.payload);
-        EXPECT_FALSE(listed || r.command == "VERIFYOK" || r.command == "VERIFYFAIL" ||
-                     r.command == "SETOK")
-            << EscapedText(datagram);
-    }
 }
 
 } // namespace
