@@ -16,12 +16,14 @@ probe="24 $(printf '255.255.255.255slimVault' | hex)"
 # Runs the driver in the lab: simulator arguments, then the driver's; the time
 # limit lets a hang end with the lab torn down, inside the test runner's. Once
 # the driver makes $work/stop the arrays answer nothing more, and $work/stopped
-# tells it so. With $segment2 set, the wizard's computer has a second adapter
+# tells it so. With Q6_UNPLUGGED set, the wizard's adapter is down. With
+# $segment2 set, the wizard's computer has a second adapter
 # whose segment has arrays of its own, the simulator started with $segment2.
 run() {
   timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
     ${segment2+--second-segment "$segment2 --log '$log2'"} -- bash -c '
     sims="$Q6_LAB_SIM_PID ${Q6_LAB_SIM2_PID:-}"
+    [ -z "${Q6_UNPLUGGED:-}" ] || ip link set q6lab0 down || exit 1
     until [ -e "$1/stop" ]; do sleep 0.1; done && kill -STOP $sims && touch "$1/stopped" &
     "${@:2}"; rc=$?; kill $! 2>/dev/null; kill -CONT $sims; exit $rc' \
     lab "$work" "$root/tools/wine-run.sh" "$driver" "${@:2}"
@@ -159,6 +161,10 @@ ARRAYS
     run "--arrays 3 --reply-to 10.77.0.200" nobody
     same "the probe" "$probe" "$(logged in)"
     same "the arrays did answer, to another computer" 3 "$(logged out GETOK | wc -l)"
+    ;;
+  search_unplugged)
+    Q6_UNPLUGGED=1 run "--arrays 3" unplugged
+    same "nothing reached the arrays" "" "$(logged in)"
     ;;
   search_twice)
     run "--arrays 3 --delay-ms 0" twice

@@ -7,6 +7,7 @@
 #include "messaging/settings.h"
 #include "messaging/winsock/winsock_io.h"
 #include "pages/page_layouts.h"
+#include "pages/password_dlg.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"
 
@@ -183,6 +184,28 @@ void CaseNobody(const lab::Args&) {
     RunWizard({PressStart(), WhenIdle([] { ok(Lines(Step1()).empty(), "none listed"); })});
 }
 
+// This computer's one adapter down: every request says at once that it could
+// not be sent. The search then runs out its ticks with nothing listed, the
+// password window stays usable, the save ends as one that failed.
+void CaseUnplugged(const lab::Args&) {
+    const Step sendBox = guitest::ExpectBox(kSendCaption, kSendText);
+    RunWizard({PressStart(), sendBox, WhenIdle([] {
+                   ok(Lines(Step1()).empty() && !Enabled(Step1(), IDOK), "none listed");
+               })});
+    CWizard& wizard = lab::Wizard();
+    const auto run = std::make_shared<WizardRun>(WizardRun{"nwk.ipaddr=10.77.1.1", "x=1"});
+    guitest::StartScript({lab::Password(L"admin"), sendBox, lab::Password(L"")});
+    ok(CPasswordDlg(*run, wizard.passwordProgress).DoModal() == IDCANCEL, "usable, cancelled");
+    guitest::EndScript();
+    wizard.MoveTo(nullptr, wizard.reviewPage, run);
+    guitest::StartScript({lab::On(IDD_REVIEW_PAGE, [](HWND page) { Press(page, IDC_SAVE); }),
+                          lab::On(IDD_CONFIRM, [](HWND confirm) { Press(confirm, IDOK); }), sendBox,
+                          guitest::ExpectBox("Status", "Configurations have saved Fail!")});
+    while (wizard.reviewPage.IsWindow())
+        guitest::PumpFor(10);
+    guitest::EndScript();
+}
+
 // Two step-1 windows, from step 2's "上一步" and "开始", each with its own list:
 // the one that cannot listen sends nothing and keeps its list as it was,
 // empty at first; a search that finds the port held changes nothing either;
@@ -286,6 +309,7 @@ int wmain(int argc, wchar_t** argv) {
                      {{L"list", 2, CaseList},
                       {L"shared", 0, CaseShared},
                       {L"nobody", 0, CaseNobody},
+                      {L"unplugged", 0, CaseUnplugged},
                       {L"twice", 0, CaseTwice},
                       {L"burst", 1, CaseBurst},
                       {L"burst", 2, CaseBurst}});
