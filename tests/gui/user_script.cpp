@@ -88,13 +88,18 @@ Step ExpectBox(std::string caption, std::string text, std::function<void()> then
             }};
 }
 
-Step On(UINT templateId, std::function<void(HWND)> act, int press) {
+Step WhenIdle(std::string what, std::function<void()> act) {
+    return {std::move(what), Idle, std::move(act)};
+}
+
+Step On(UINT templateId, std::function<void(HWND)> act, int press, const char* picture) {
     return {"the window of template " + std::to_string(templateId),
             [templateId] { return Shown(templateId) && Idle(); },
             [=] {
                 const HWND window = Shown(templateId);
                 if (act)
                     act(window);
+                Picture(picture, window);
                 if (press)
                     Press(window, press);
             }};

@@ -1,10 +1,8 @@
-// The password window on real Winsock under Wine in the lab; run by lab_test.sh:
-//   password_lab checks PW ZH  array 1 refuses "a& b" and the empty password, then
-//                              takes PW (16 bytes); array 2 takes ZH; a check of
-//                              10.77.1.9 while another program holds the reply
-//                              port sends nothing, then, let go, expires: no array
-//                              is there; an address too long for its field sends
-//                              nothing
+// The password window on real Winsock under Wine in the lab (what it sends:
+// lab_test.sh). checks PW ZH: array 1 refuses "a& b" and the empty password,
+// then takes PW (16 bytes), array 2 ZH; a check while another program holds
+// the reply port sends nothing, then, let go, expires: no array is at
+// 10.77.1.9; an address too long for its field sends nothing.
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
 
@@ -67,11 +65,10 @@ void CaseChecks(const lab::Args& passwords) {
         ok(lab::g_ticks < 100, "the verdict ends the wait (tick %u)", lab::g_ticks);
         ExpectUsable(true, false);
     });
-    const Step emptied = {"the box closed", [] { return !guitest::FindMessageBox(); },
-                          [] {
-                              ok(Type(L"").empty(), "the password box is emptied");
-                              ExpectUsable(true);
-                          }};
+    const Step emptied = guitest::WhenIdle("the box closed", [] {
+        ok(Type(L"").empty(), "the password box is emptied");
+        ExpectUsable(true);
+    });
     RunWindow("10.77.1.1",
               {TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
                TypeAndPressOK(passwords[0])},
@@ -89,13 +86,12 @@ void CaseChecks(const lab::Args& passwords) {
     // nothing comes back from where no array is: the window waits 100 ticks.
     static SOCKET held = lab::HoldClientPort();
     ok(held != INVALID_SOCKET, "port held");
-    const Step usableAtOnce = {"the box closed", [] { return !guitest::FindMessageBox(); },
-                               [] {
-                                   ok(lab::g_ticks == 0, "no tick ran");
-                                   ExpectUsable(true);
-                                   closesocket(std::exchange(held, INVALID_SOCKET));
-                                   Type(L"\b\b\b\b\b");
-                               }};
+    const Step usableAtOnce = guitest::WhenIdle("the box closed", [] {
+        ok(lab::g_ticks == 0, "no tick ran");
+        ExpectUsable(true);
+        closesocket(std::exchange(held, INVALID_SOCKET));
+        Type(L"\b\b\b\b\b");
+    });
     RunWindow("10.77.1.9",
               {TypeAndPressOK(L"admin", true),
                ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"), usableAtOnce,

@@ -1,9 +1,7 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
-// Wine in the lab; run by lab_test.sh:
-//   review_lab saves  the summary of both columns; saves to an address too long
-//                     for its field and while another program holds the reply
-//                     port end at once, one to no address expires, a save of
-//                     999 bytes to array 1 succeeds
+// Wine in the lab (what they send: lab_test.sh). saves: the summary of both
+// columns; saves to an address too long for its field and with the reply port
+// held end at once, one to no address expires, 999 bytes to array 1 succeed.
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"

@@ -1,18 +1,7 @@
 // The whole road on the real wizard under Wine in the lab, from the welcome
-// window to the save and a new search:
-//   road_lab fixed   the second array: a new host name, a fixed address, another
-//                    zone, date and time (with FOLDER: stopping at each window for
-//                    tools/screenshots.sh: "ready NAME left top right bottom" on
-//                    stdout, then wait for FOLDER\NAME.done)
-//   road_lab dhcp    the first array moved to DHCP
-//   road_lab back    the fixed road with Back on every page (the first visit
-//                    to step 2 chooses DHCP) and Cancel on the first confirmation
-//   road_lab rival   the fixed road after a first pass left hidden on step 4,
-//                    saved while a new search has selected another array
-//   road_lab untouched  the first array saved with no change, seconds later
-//   road_lab second  the fixed road with the array of a second segment, listed
-//                    after the lab's three, reached through a second adapter
-//   road_lab keys    the fixed road by the keyboard alone
+// window to the save and a new search (the roads: lab_test.sh). The fixed road
+// with a FOLDER stops at each window for tools/screenshots.sh: "ready NAME left
+// top right bottom" on stdout, then waits for FOLDER\NAME.done.
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -25,95 +14,68 @@ namespace {
 
 using guitest::On, guitest::Picture, guitest::Step;
 
-// Acts on the window (if asked), then lets it be taken as `name`.
-std::function<void(HWND)> Pictured(const char* name, std::function<void(HWND)> act = {}) {
-    return [=](HWND window) {
-        if (act)
-            act(window);
-        Picture(name, window);
-    };
-}
-
 // Step 1 once its search has ended: the lab's arrays (`count`: three, four with
 // a second segment), one of them perhaps renamed by the road, and nothing a
 // hostile datagram named. Line `line` is clicked; then OK, if `next`.
 Step SearchEnded(int line, std::size_t count, bool next = true, const char* shot = nullptr) {
-    return On(IDD_SEARCH_PAGE,
-              Pictured(shot,
-                       [=](HWND page) {
-                           const std::set<std::wstring> ours = {
-                               L"Q6-Store01", L"Q6-Backup", L"Q6-Media", L"Q6-Far", L"nas-road"};
-                           const std::vector<std::wstring> lines = lab::Lines(page);
-                           ok(lines.size() == count, "the lab's %zu arrays listed (got %zu)", count,
-                              lines.size());
-                           for (const std::wstring& name : lines)
-                               ok(ours.contains(name), "%s is one of the lab's",
-                                  guitest::Narrow(name).c_str());
-                           lab::ClickLine(page, line);
-                       }),
-              next ? IDOK : 0);
+    const auto check = [=](HWND page) {
+        const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media", L"Q6-Far",
+                                             L"nas-road"};
+        const std::vector<std::wstring> lines = lab::Lines(page);
+        ok(lines.size() == count, "the lab's %zu arrays listed (got %zu)", count, lines.size());
+        for (const std::wstring& name : lines)
+            ok(ours.contains(name), "%s is one of the lab's", guitest::Narrow(name).c_str());
+        lab::ClickLine(page, line);
+    };
+    return On(IDD_SEARCH_PAGE, check, next ? IDOK : 0, shot);
 }
 
 Step Network(bool dhcp, const wchar_t* name = L"nas-road") {
-    return On(IDD_NETWORK_PAGE,
-              Pictured("step2",
-                       [dhcp, name](HWND page) {
-                           // The mode first: choosing DHCP shows the stored values again.
-                           SendMessageW(GetDlgItem(page, dhcp ? IDC_DHCP : IDC_MANUAL_IP), BM_CLICK,
-                                        0, 0);
-                           if (!dhcp)
-                               for (const auto& [id, address] :
-                                    {std::pair{IDC_IPADDR, MAKEIPADDRESS(10, 77, 1, 42)},
-                                     {IDC_NETMASK, MAKEIPADDRESS(255, 255, 255, 0)},
-                                     {IDC_GATEWAY, MAKEIPADDRESS(10, 77, 0, 1)},
-                                     {IDC_DNS, MAKEIPADDRESS(10, 77, 0, 53)}})
-                                   SendMessageW(GetDlgItem(page, id), IPM_SETADDRESS, 0, address);
-                           SetWindowTextW(GetDlgItem(page, IDC_HOSTNAME), name);
-                       }),
-              IDC_NETWORK_NEXT);
+    const auto fill = [dhcp, name](HWND page) {
+        // The mode first: choosing DHCP shows the stored values again.
+        SendMessageW(GetDlgItem(page, dhcp ? IDC_DHCP : IDC_MANUAL_IP), BM_CLICK, 0, 0);
+        if (!dhcp)
+            for (const auto& [id, address] : {std::pair{IDC_IPADDR, MAKEIPADDRESS(10, 77, 1, 42)},
+                                              {IDC_NETMASK, MAKEIPADDRESS(255, 255, 255, 0)},
+                                              {IDC_GATEWAY, MAKEIPADDRESS(10, 77, 0, 1)},
+                                              {IDC_DNS, MAKEIPADDRESS(10, 77, 0, 53)}})
+                SendMessageW(GetDlgItem(page, id), IPM_SETADDRESS, 0, address);
+        SetWindowTextW(GetDlgItem(page, IDC_HOSTNAME), name);
+    };
+    return On(IDD_NETWORK_PAGE, fill, IDC_NETWORK_NEXT, "step2");
 }
 
 // The user picks the Pacific zone and sets a date and a time of their own.
 Step DateTime() {
-    return On(IDD_DATETIME_PAGE,
-              Pictured("step3",
-                       [](HWND page) {
-                           const HWND zone = GetDlgItem(page, IDC_TIMEZONE);
-                           SendMessageW(zone, CB_SETCURSEL, 4, 0);
-                           SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_TIMEZONE, CBN_SELCHANGE),
-                                        reinterpret_cast<LPARAM>(zone));
-                           // Each picker as the user's keys leave it: the value, then its
-                           // notification.
-                           SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
-                           for (const int id : {IDC_DATE, IDC_TIME}) {
-                               const HWND picker = GetDlgItem(page, id);
-                               SetFocus(picker);
-                               SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID,
-                                            reinterpret_cast<LPARAM>(&when));
-                               NMDATETIMECHANGE change = {
-                                   {picker, UINT_PTR(id), DTN_DATETIMECHANGE}, GDT_VALID, when};
-                               SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
-                           }
-                       }),
-              IDC_DATETIME_NEXT);
+    const auto set = [](HWND page) {
+        const HWND zone = GetDlgItem(page, IDC_TIMEZONE);
+        SendMessageW(zone, CB_SETCURSEL, 4, 0);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_TIMEZONE, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(zone));
+        // Each picker as the user's keys leave it: the value, then its notification.
+        SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
+        for (const int id : {IDC_DATE, IDC_TIME}) {
+            const HWND picker = GetDlgItem(page, id);
+            SetFocus(picker);
+            SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&when));
+            NMDATETIMECHANGE change = {{picker, UINT_PTR(id), DTN_DATETIMECHANGE}, GDT_VALID, when};
+            SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
+        }
+    };
+    return On(IDD_DATETIME_PAGE, set, IDC_DATETIME_NEXT, "step3");
 }
 
 // Step 4's new column (the reported one is the byte-exact SET's business),
 // then button `id`.
 Step Review(bool dhcp, int id = IDC_SAVE) {
-    return On(
-        IDD_REVIEW_PAGE,
-        Pictured(
-            "step4",
-            [dhcp](HWND page) {
-                const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
-                ok(shown ==
-                       (dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
-                             : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/"
-                               "04|08:09:10"),
-                   "step 4 shows %s", shown.c_str());
-            }),
-        id);
+    const std::string want =
+        dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
+             : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10";
+    const auto check = [want](HWND page) {
+        const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
+        ok(shown == want, "step 4 shows %s", shown.c_str());
+    };
+    return On(IDD_REVIEW_PAGE, check, id, "step4");
 }
 
 // The keyboard: each key goes to the window that has the focus when it is
@@ -238,7 +200,7 @@ std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
     const int line = dhcp || road == "untouched" ? 0 : road == "second" ? 3 : 1;
     const std::size_t count = road == "second" ? 4 : 3;
-    std::vector<Step> steps = {On(IDD_WELCOME, Pictured("welcome"), IDC_START),
+    std::vector<Step> steps = {On(IDD_WELCOME, {}, IDC_START, "welcome"),
                                {"the search under way",
                                 [] { return lab::Wizard().searchProgress.IsWindowVisible(); },
                                 [] { Picture("searching", lab::Wizard().searchProgress.m_hWnd); }},
@@ -277,7 +239,7 @@ std::vector<Step> Road(const std::string& road) {
         steps.insert(steps.end(),
                      {On(IDD_CONFIRM, {}, IDCANCEL), On(IDD_REVIEW_PAGE, {}, IDC_SAVE)});
     steps.insert(steps.end(),
-                 {On(IDD_CONFIRM, Pictured("confirm"), IDOK),
+                 {On(IDD_CONFIRM, {}, IDOK, "confirm"),
                   guitest::ExpectBox("Status", "Configurations have saved successfully!",
                                      [] { Picture("saved", guitest::FindMessageBox()->window); }),
                   {"the page gone", [] { return !lab::Wizard().reviewPage.IsWindow(); },
