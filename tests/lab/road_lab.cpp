@@ -251,21 +251,16 @@ std::vector<Step> Road(const std::string& road) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const auto road = [](const char* road) {
-        return [road](const lab::Args& folder) {
-            if (!folder.empty())
-                guitest::g_pictureFolder = folder[0];
-            lab::RunWizard(Road(road));
-        };
-    };
+    std::vector<lab::Mode> modes = {
+        {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }},
+        {L"fixed", 1, [](const lab::Args& folder) {
+             guitest::g_pictureFolder = folder[0];
+             lab::RunWizard(Road("fixed"));
+         }}};
+    for (const char* road : {"fixed", "dhcp", "back", "rival", "untouched", "second"})
+        modes.push_back(
+            {win::WideFromAnsi(road), 0, [road](const lab::Args&) { lab::RunWizard(Road(road)); }});
     return lab::Main(argc, argv, "road",
                      "fixed|dhcp|back|rival|untouched|second|keys [screenshot folder]", nullptr,
-                     {{L"fixed", 0, road("fixed")},
-                      {L"fixed", 1, road("fixed")},
-                      {L"dhcp", 0, road("dhcp")},
-                      {L"back", 0, road("back")},
-                      {L"rival", 0, road("rival")},
-                      {L"untouched", 0, road("untouched")},
-                      {L"second", 0, road("second")},
-                      {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }}});
+                     modes);
 }
