@@ -124,23 +124,6 @@ sys.hostname=$(gbk 存储阵列一号机房二号柜)&nwk.bootproto=none&nwk.ipa
 ARRAYS
     run "--settings '$work/arrays' --delay-ms 0" list "$work/arrays"
     ;;
-  search_segments)
-    # The wizard's computer on two segments, the second's arrays answering
-    # later: listed after the first's, each once, its probe through its adapter.
-    cat >"$work/arrays" <<ARRAYS
-sys.hostname=Q6-Near&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:00:01&expect.name=Q6-Near&expect.ip=10.77.1.1 (Fixed)
-sys.hostname=Q6-Far&nwk.bootproto=dhcp&nwk.ipaddr=10.78.1.1&nwk.netmask=255.255.0.0&nwk.mac=00:1B:7A:00:01:01&expect.name=Q6-Far&expect.ip=10.78.1.1 (DHCP)&expect.local=10.78.0.1
-sys.hostname=Q6-Farther&nwk.bootproto=none&nwk.ipaddr=10.78.1.2&sys.gateway=10.78.0.254&nwk.mac=00:1B:7A:00:01:02&expect.name=Q6-Farther&expect.ip=10.78.1.2 (Fixed)&expect.local=10.78.0.1
-ARRAYS
-    head -1 "$work/arrays" >"$work/near" && tail -2 "$work/arrays" >"$work/far"
-    segment2="--settings '$work/far' --delay-ms 300"
-    run "--settings '$work/near' --delay-ms 0" list "$work/arrays"
-    probes() { awk '$1 == "in" { sub(/:.*/, "", $2); print $2, $3, $4 }' "$1" | sort -u; }
-    same "the first segment's arrays heard only probes, from its adapter" \
-      "10.77.0.1 $probe" "$(probes "$log")"
-    same "the second segment's arrays heard only probes, from its adapter" \
-      "10.78.0.1 $probe" "$(probes "$log2")"
-    ;;
   search_shared)
     cat >"$work/arrays" <<ARRAYS
 sys.hostname=Fresh-A&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:0A
