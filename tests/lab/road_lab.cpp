@@ -25,9 +25,10 @@ Step SearchEnded(int line, std::size_t count, bool next = true, const char* shot
         ok(lines.size() == count, "the lab's %zu arrays listed (got %zu)", count, lines.size());
         for (const std::wstring& name : lines)
             ok(ours.contains(name), "%s is one of the lab's", guitest::Narrow(name).c_str());
+        Picture(shot, page); // as the search left it
         lab::ClickLine(page, line);
     };
-    return On(IDD_SEARCH_PAGE, check, next ? IDOK : 0, shot);
+    return On(IDD_SEARCH_PAGE, check, next ? IDOK : 0);
 }
 
 Step Network(bool dhcp, const wchar_t* name = L"nas-road") {
