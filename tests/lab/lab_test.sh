@@ -145,11 +145,13 @@ ARRAYS
       "$(lines "$probe" "$probe")" "$(logged in)"
     ;;
   search_burst*)
-    # Settings of the full 999 bytes, each array its own address.
+    # Settings of the full 999 bytes, each array its own address, the host name
+    # last: settings kept cut would show it cut.
     count=${case#burst}
     for i in $(seq "$count"); do
-      line="sys.hostname=Burst-$i&nwk.bootproto=none&nwk.ipaddr=10.77.$((1 + (i - 1) / 254)).$((1 + (i - 1) % 254))&pad="
-      printf '%s%s\n' "$line" "$(head -c $((999 - ${#line})) /dev/zero | tr '\0' 'p')"
+      line="nwk.bootproto=none&nwk.ipaddr=10.77.$((1 + (i - 1) / 254)).$((1 + (i - 1) % 254))&pad="
+      name="&sys.hostname=Burst-$i"
+      printf '%s%s%s\n' "$line" "$(head -c $((999 - ${#line} - ${#name})) /dev/zero | tr '\0' 'p')" "$name"
     done >"$work/arrays"
     run "--settings '$work/arrays' --burst $count --delay-ms 0" burst "$count"
     ;;
