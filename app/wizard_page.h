@@ -34,9 +34,6 @@ public:
     const std::shared_ptr<WizardRun>& Run() const { return m_run; }
     void SetRun(std::shared_ptr<WizardRun> run) { m_run = std::move(run); }
 
-    // The fonts A to D as this page's window measured them.
-    const std::array<FontMeasure, kMeasuredFonts>& MeasuredFonts() const { return m_measured; }
-
 protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

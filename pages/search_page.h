@@ -13,9 +13,6 @@ class CSearchPage : public CWizardPage, private ExchangeClient {
 public:
     explicit CSearchPage(CWizard& wizard);
 
-    // The arrays of the list's lines, as this window's last search found them.
-    const DeviceList& Devices() const { return m_devices; }
-
 protected:
     // Searches as soon as the window exists.
     BOOL OnInitDialog() override;

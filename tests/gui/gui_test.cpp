@@ -1,6 +1,8 @@
 #include "tests/gui/gui_test.h"
 
+#include "res/resource.h"
 #include "win/dialog.h"
+#include "win/text.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -83,11 +85,6 @@ void PressKey(HWND target, UINT key) {
     Pump();
 }
 
-void Click(HWND button) {
-    SendMessageW(button, BM_CLICK, 0, 0);
-    Pump();
-}
-
 std::vector<HWND> DialogWindows(UINT templateId) {
     std::vector<HWND> found;
     for (HWND hwnd : Dialogs(GetCurrentProcessId()))
@@ -95,6 +92,53 @@ std::vector<HWND> DialogWindows(UINT templateId) {
             dialog && dialog->TemplateId() == templateId)
             found.push_back(hwnd);
     return found;
+}
+
+HWND Shown(UINT templateId) {
+    for (HWND window : DialogWindows(templateId))
+        if (IsWindowVisible(window) && IsWindowEnabled(window))
+            return window;
+    return nullptr;
+}
+
+bool Idle() {
+    return !FindMessageBox() && DialogWindows(IDD_PROGRESS).empty();
+}
+
+void AwaitIdle() {
+    for (int wait = 0; wait < 100 && !Idle(); ++wait)
+        PumpFor(20);
+}
+
+std::wstring Type(HWND box, const std::wstring& keys) {
+    for (const wchar_t key : keys)
+        SendMessageW(box, WM_CHAR, key, 1);
+    return WindowText(box);
+}
+
+std::wstring g_pictureFolder;
+
+// Wine hands what was drawn to the display only while messages are pumped, so
+// a moment is given for that; nothing is pumped while the picture is taken, so
+// an exchange under way is caught in the middle. Wine stacks its unmanaged
+// windows in the order they were shown, so a window not active is shown again.
+void Picture(const char* name, HWND window) {
+    if (g_pictureFolder.empty() || !name || !window)
+        return;
+    if (GetActiveWindow() != window) {
+        ShowWindow(window, SW_HIDE);
+        ShowWindow(window, SW_SHOWNA);
+    }
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(120);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    std::printf("ready %s %ld %ld %ld %ld\n", name, rect.left, rect.top, rect.right, rect.bottom);
+    const std::wstring done = g_pictureFolder + L"\\" + win::WideFromAnsi(name) + L".done";
+    for (int wait = 0; wait < 600 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
+         ++wait)
+        Sleep(100);
 }
 
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {

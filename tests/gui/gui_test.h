@@ -24,10 +24,20 @@ int RunAll();  // every GUI_TEST in turn, then the summary
 void Pump();
 void PumpFor(DWORD milliseconds);
 void PressKey(HWND target, UINT key); // posts a key press, then pumps
-void Click(HWND button);              // clicks as the mouse does, then pumps
 
-// Our dialog windows made from `templateId`.
-std::vector<HWND> DialogWindows(UINT templateId);
+// The verbs of every test, the lab drivers' too (and ExpectBox, On: user_script.h).
+std::vector<HWND> DialogWindows(UINT templateId); // our dialog windows made from it
+HWND Shown(UINT templateId);                      // the visible, enabled one, or null
+// No message box and no progress window: what is listed is final.
+bool Idle();
+void AwaitIdle(); // pumps until Idle(), at most 2 s
+// Clicks button `id` as the mouse does; outside a step, pumps until handled.
+void Press(HWND window, int id);
+// Key by key, as the keyboard delivers them: the box decides what it takes.
+std::wstring Type(HWND box, const std::wstring& keys); // what it holds then
+// With a picture folder set, lets tools/screenshots.sh take `window` as it stands.
+extern std::wstring g_pictureFolder;
+void Picture(const char* name, HWND window);
 
 struct MessageBoxSeen {
     HWND window;

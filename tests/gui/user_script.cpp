@@ -67,17 +67,41 @@ void EndScript() {
     ok(g_next == g_steps.size(), "every step ran (%zu of %zu)", g_next, g_steps.size());
 }
 
+void Press(HWND window, int id) {
+    // Pumped inside a step, a modal loop the click opens would hold the script.
+    PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+    if (!g_inStep)
+        Pump();
+}
+
 Step ExpectBox(std::string caption, std::string text, std::function<void()> then) {
     return {text, [] { return FindMessageBox().has_value(); },
             [=] {
                 const MessageBoxSeen box = *FindMessageBox();
-                const std::string seen[] = {Narrow(box.caption), Narrow(box.text)};
-                ok(seen[0] == caption && seen[1] == text,
-                   "message box \"%s\" / \"%s\" (got \"%s\" / \"%s\")", caption.c_str(),
-                   text.c_str(), seen[0].c_str(), seen[1].c_str());
+                ok(Narrow(box.caption) == caption, "box caption \"%s\", got \"%s\"",
+                   caption.c_str(), Narrow(box.caption).c_str());
+                ok(Narrow(box.text) == text, "box text \"%s\", got \"%s\"", text.c_str(),
+                   Narrow(box.text).c_str());
                 if (then)
                     then();
                 CloseMessageBox(box.window);
+            }};
+}
+
+Step WhenIdle(std::string what, std::function<void()> act) {
+    return {std::move(what), Idle, std::move(act)};
+}
+
+Step On(UINT templateId, std::function<void(HWND)> act, int press, const char* picture) {
+    return {"the window of template " + std::to_string(templateId),
+            [templateId] { return Shown(templateId) && Idle(); },
+            [=] {
+                const HWND window = Shown(templateId);
+                if (act)
+                    act(window);
+                Picture(picture, window);
+                if (press)
+                    Press(window, press);
             }};
 }
 

@@ -17,23 +17,6 @@ static LRESULT CALLBACK CountTicks(int code, WPARAM removal, LPARAM message) {
     return CallNextHookEx(nullptr, code, removal, message);
 }
 
-HWND Shown(UINT templateId) {
-    for (HWND window : guitest::DialogWindows(templateId))
-        if (IsWindowVisible(window) && IsWindowEnabled(window))
-            return window;
-    return nullptr;
-}
-
-void Press(HWND window, int id) {
-    PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
-}
-
-std::wstring Type(HWND box, const std::wstring& keys) {
-    for (const wchar_t key : keys)
-        SendMessageW(box, WM_CHAR, key, 1);
-    return guitest::WindowText(box);
-}
-
 std::vector<std::wstring> Lines(HWND page) {
     const HWND list = GetDlgItem(page, IDC_DEVICE_LIST);
     std::vector<std::wstring> lines(SendMessageW(list, LB_GETCOUNT, 0, 0));
@@ -56,17 +39,12 @@ void ClickLine(HWND page, int line, bool twice) {
     }
 }
 
-std::vector<HWND> RunTimeControls(HWND page) {
+std::string Rows(HWND page, int first, int count) {
     // Made before the template's controls: the labels, and the group box without an id.
     std::vector<HWND> controls;
     for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
             controls.push_back(child);
-    return controls;
-}
-
-std::string Rows(HWND page, int first, int count) {
-    const std::vector<HWND> controls = RunTimeControls(page);
     std::string rows;
     for (int row = first; row < first + count && row < int(controls.size()); ++row)
         rows.append(row > first ? "|" : "")
@@ -83,19 +61,11 @@ SOCKET HoldClientPort() {
     return INVALID_SOCKET;
 }
 
-Step On(UINT templateId, std::function<void(HWND)> act) {
-    return {"the window of template " + std::to_string(templateId),
-            [templateId] { return Shown(templateId) != nullptr; },
-            [templateId, act] { act(Shown(templateId)); }};
-}
-
 Step Password(const std::wstring& password) {
-    return {"the password window", [] { return Shown(IDD_PASSWORD) && !guitest::FindMessageBox(); },
-            [password] {
-                const HWND window = Shown(IDD_PASSWORD);
-                Type(GetDlgItem(window, IDC_PASSWORD), password);
-                Press(window, password.empty() ? IDCANCEL : IDOK);
-            }};
+    return guitest::On(
+        IDD_PASSWORD,
+        [password](HWND window) { guitest::Type(GetDlgItem(window, IDC_PASSWORD), password); },
+        password.empty() ? IDCANCEL : IDOK, "password");
 }
 
 CWizard& Wizard() {
@@ -104,13 +74,13 @@ CWizard& Wizard() {
 }
 
 void RunWizard(std::vector<Step> steps) {
-    steps.push_back({"the end", [] { return !guitest::FindMessageBox(); },
-                     [] { Press(GetMainWnd()->m_hWnd, IDCANCEL); }});
+    steps.push_back(
+        guitest::WhenIdle("the end", [] { guitest::Press(GetMainWnd()->m_hWnd, IDCANCEL); }));
     guitest::StartScript(std::move(steps));
     CSetupApp().InitInstance([] { Wizard().OnStart(); });
     guitest::EndScript();
-    ok(!Wizard().searchPage.IsWindow() && !Wizard().searchProgress.IsWindow(),
-       "the pages went with the welcome window");
+    ok(!Wizard().searchPage.IsWindow(), "step 1 went with the welcome window");
+    ok(!Wizard().searchProgress.IsWindow(), "its progress window too");
 }
 
 int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),

@@ -21,18 +21,12 @@ namespace lab {
 using guitest::Step;
 using Args = std::vector<std::wstring>;
 
-HWND Shown(UINT templateId);     // the visible, enabled window made from it, or null
-void Press(HWND window, int id); // clicks a button once the loop pumps
-// Key by key, as the keyboard delivers them: the box decides what it takes.
-// Gives what it holds then.
-std::wstring Type(HWND box, const std::wstring& keys);
 std::vector<std::wstring> Lines(HWND page);              // step 1's device list
 void ClickLine(HWND page, int line, bool twice = false); // in it, as the mouse does
-std::vector<HWND> RunTimeControls(HWND page);            // those of the page's layout table
-std::string Rows(HWND page, int first, int count);       // their texts, '|' between
+// The texts of rows `first`.. of the page's layout table, '|' between.
+std::string Rows(HWND page, int first, int count);
 SOCKET HoldClientPort(); // binds the reply port; INVALID_SOCKET while another holds it
 
-Step On(UINT templateId, std::function<void(HWND)> act); // once the window is shown
 // In the password window: types `password`, then presses OK (Cancel if empty).
 Step Password(const std::wstring& password);
 // The wizard the driver runs, as the program makes it.

@@ -1,10 +1,8 @@
-// The password window on real Winsock under Wine in the lab; run by lab_test.sh:
-//   password_lab checks PW ZH  array 1 refuses "a& b" and the empty password, then
-//                              takes PW (16 bytes); array 2 takes ZH; a check of
-//                              10.77.1.9 while another program holds the reply
-//                              port sends nothing, then, let go, expires: no array
-//                              is there; an address too long for its field sends
-//                              nothing
+// The password window on real Winsock under Wine in the lab (what it sends:
+// lab_test.sh). checks PW ZH: array 1 refuses "a& b" and the empty password,
+// then takes PW (16 bytes), array 2 ZH; a check while another program holds
+// the reply port sends nothing, then, let go, expires: no array is at
+// 10.77.1.9; an address too long for its field sends nothing.
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
 
@@ -17,38 +15,38 @@ using guitest::Step;
 
 HWND g_window = nullptr; // the password window the steps work on
 
-// True: the controls take input and no progress window is open; false: all
+// Usable: the controls take input and no progress window is open; else all
 // are disabled under an open one. The window itself too, unless `window` is false.
-bool Usable(bool usable, bool window = true) {
-    bool all = lab::Wizard().passwordProgress.IsWindowVisible() != usable &&
-               (!window || (IsWindowEnabled(g_window) != FALSE) == usable);
-    for (const int id : {IDOK, IDCANCEL, IDC_PASSWORD})
-        all = all && (IsWindowEnabled(GetDlgItem(g_window, id)) != FALSE) == usable;
-    return all;
+void ExpectUsable(bool usable, bool window = true) {
+    ok(lab::Wizard().passwordProgress.IsWindowVisible() != usable, "progress window open: %d",
+       !usable);
+    for (const int id : {0, IDOK, IDCANCEL, IDC_PASSWORD})
+        ok((id == 0 && !window) ||
+               (IsWindowEnabled(id ? GetDlgItem(g_window, id) : g_window) != FALSE) == usable,
+           "control %d enabled: %d", id, usable);
 }
 
 std::string Type(const std::wstring& keys) {
-    return win::AnsiFromWide(lab::Type(GetDlgItem(g_window, IDC_PASSWORD), keys));
+    return win::AnsiFromWide(guitest::Type(GetDlgItem(g_window, IDC_PASSWORD), keys));
 }
 
 // Types the password into the empty box, which must hold it whole, and
 // presses OK: the check starts at once. Where the press opens a box (the port
 // is held), only a later step can close it: the press is posted.
 Step TypeAndPressOK(const std::wstring& password, bool opensBox = false) {
-    return {"the password window",
-            [] { return (g_window = lab::Shown(IDD_PASSWORD)) && !guitest::FindMessageBox(); },
-            [password, opensBox] {
-                const std::string typed = win::AnsiFromWide(password);
-                ok(Type(password) == typed, "the box took all %zu bytes typed", typed.size());
-                if (typed.size() == 16) // what the array compares: no more is taken
-                    ok(Type(password.substr(0, 1)) == typed, "a character past 16 bytes refused");
-                lab::g_ticks = 0;
-                if (opensBox)
-                    return lab::Press(g_window, IDOK);
-                SendMessageW(g_window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(g_window, IDOK)));
-                ok(Usable(false), "the check waits, the window disabled under the progress window");
-            }};
+    return guitest::On(IDD_PASSWORD, [password, opensBox](HWND window) {
+        g_window = window;
+        const std::string typed = win::AnsiFromWide(password);
+        ok(Type(password) == typed, "the box took all %zu bytes typed", typed.size());
+        if (typed.size() == 16) // what the array compares: no more is taken
+            ok(Type(password.substr(0, 1)) == typed, "a character past 16 bytes refused");
+        lab::g_ticks = 0;
+        if (opensBox)
+            return guitest::Press(g_window, IDOK);
+        SendMessageW(g_window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(g_window, IDOK)));
+        ExpectUsable(false);
+    });
 }
 
 void RunWindow(const char* address, std::vector<Step> steps, INT_PTR expected) {
@@ -64,14 +62,13 @@ void RunWindow(const char* address, std::vector<Step> steps, INT_PTR expected) {
 void CaseChecks(const lab::Args& passwords) {
     // The box disables its owner, the password window, itself.
     const Step wrong = ExpectBox("Error", "Wrong password!", [] {
-        ok(lab::g_ticks < 100 && Usable(true, false),
-           "the verdict ends the wait (tick %u), controls enabled, progress closed", lab::g_ticks);
+        ok(lab::g_ticks < 100, "the verdict ends the wait (tick %u)", lab::g_ticks);
+        ExpectUsable(true, false);
     });
-    const Step emptied = {"the box closed", [] { return !guitest::FindMessageBox(); },
-                          [] {
-                              ok(Type(L"").empty() && Usable(true),
-                                 "the password box is emptied, the window ready for another try");
-                          }};
+    const Step emptied = guitest::WhenIdle("the box closed", [] {
+        ok(Type(L"").empty(), "the password box is emptied");
+        ExpectUsable(true);
+    });
     RunWindow("10.77.1.1",
               {TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
                TypeAndPressOK(passwords[0])},
@@ -80,20 +77,21 @@ void CaseChecks(const lab::Args& passwords) {
     // Tick 101 exactly is the exchange's own count (tested natively); on a busy
     // machine a tick due inside the one before is counted apart by the hook.
     const Step expired = ExpectBox("password_lab", "Error server is not exist!!", [] {
-        ok(lab::g_ticks >= 101 && lab::g_ticks <= 104 && Usable(true),
-           "the expiry comes on tick 101 (got %u), the window usable again", lab::g_ticks);
+        ok(lab::g_ticks >= 101 && lab::g_ticks <= 104, "the expiry on tick 101 (got %u)",
+           lab::g_ticks);
+        ExpectUsable(true);
     });
     // The reply port held by another program: nothing is sent, and the window
     // is usable again once the box is closed. Let go, the check goes out, and
     // nothing comes back from where no array is: the window waits 100 ticks.
     static SOCKET held = lab::HoldClientPort();
     ok(held != INVALID_SOCKET, "port held");
-    const Step usableAtOnce = {"the box closed", [] { return !guitest::FindMessageBox(); },
-                               [] {
-                                   ok(lab::g_ticks == 0 && Usable(true), "usable, no tick ran");
-                                   closesocket(std::exchange(held, INVALID_SOCKET));
-                                   Type(L"\b\b\b\b\b");
-                               }};
+    const Step usableAtOnce = guitest::WhenIdle("the box closed", [] {
+        ok(lab::g_ticks == 0, "no tick ran");
+        ExpectUsable(true);
+        closesocket(std::exchange(held, INVALID_SOCKET));
+        Type(L"\b\b\b\b\b");
+    });
     RunWindow("10.77.1.9",
               {TypeAndPressOK(L"admin", true),
                ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code"), usableAtOnce,

@@ -1,9 +1,7 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
-// Wine in the lab; run by lab_test.sh:
-//   review_lab saves  the summary of both columns; saves to an address too long
-//                     for its field and while another program holds the reply
-//                     port end at once, one to no address expires, a save of
-//                     999 bytes to array 1 succeeds
+// Wine in the lab (what they send: lab_test.sh). saves: the summary of both
+// columns; saves to an address too long for its field and with the reply port
+// held end at once, one to no address expires, 999 bytes to array 1 succeed.
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
@@ -59,13 +57,11 @@ void CheckEnd(End end) {
     // A tick that comes due while a slow one pumps is swallowed by it, yet
     // counted here: so at least 301.
     const double waited = NowMs() - g_okAt;
-    ok(!lab::Wizard().saveProgress.IsWindowVisible() &&
-           (end == End::kAtOnce ? lab::g_ticks == 0
-            : end == End::kExpiry
-                ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
-                : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page()),
-       "progress closed; at once, after tick 300 or the page's own (tick %u, %.0f ms)",
-       lab::g_ticks, waited);
+    ok(!lab::Wizard().saveProgress.IsWindowVisible(), "progress closed");
+    ok(end == End::kAtOnce   ? lab::g_ticks == 0
+       : end == End::kExpiry ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
+                             : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page(),
+       "at once, after tick 300 or the page's own box (tick %u, %.0f ms)", lab::g_ticks, waited);
 }
 
 // Each save: Save, OK, the boxes it ends with, and the page gone. Nothing comes
@@ -105,20 +101,22 @@ void CaseSaves(const lab::Args&) {
         bool gone = false;
         Open(std::string("nwk.ipaddr=") + save.address, saved);
         std::vector<Step> steps = {
-            lab::On(IDD_REVIEW_PAGE, [](HWND page) { lab::Press(page, IDC_SAVE); }),
-            lab::On(IDD_CONFIRM,
-                    [](HWND confirm) {
-                        lab::g_ticks = 0;
-                        g_okAt = NowMs();
-                        lab::Press(confirm, IDOK);
-                    }),
+            guitest::On(IDD_REVIEW_PAGE, {}, IDC_SAVE),
+            guitest::On(
+                IDD_CONFIRM,
+                [](HWND) {
+                    lab::g_ticks = 0;
+                    g_okAt = NowMs();
+                },
+                IDOK),
         };
         if (save.end == End::kExpiry)
             steps.push_back({"tick 150", [] { return lab::g_ticks >= 150; },
                              [] {
-                                 ok(lab::Wizard().saveProgress.IsWindowVisible() &&
-                                        !IsWindowEnabled(Page()) && !guitest::FindMessageBox(),
-                                    "an expiring save still waits at tick 150, the page disabled");
+                                 ok(lab::Wizard().saveProgress.IsWindowVisible(),
+                                    "an expiring save still waits at tick 150");
+                                 ok(!IsWindowEnabled(Page()), "the page disabled");
+                                 ok(!guitest::FindMessageBox(), "no box yet");
                              }});
         for (const auto& [caption, text] : save.boxes)
             steps.push_back(guitest::ExpectBox(caption, text, [&save, &text] {

@@ -1,99 +1,37 @@
 // The whole road on the real wizard under Wine in the lab, from the welcome
-// window to the save and a new search:
-//   road_lab fixed   the second array: a new host name, a fixed address, another
-//                    zone, date and time (with FOLDER: stopping at each window for
-//                    tools/screenshots.sh: "ready NAME left top right bottom" on
-//                    stdout, then wait for FOLDER\NAME.done)
-//   road_lab dhcp    the first array moved to DHCP
-//   road_lab back    the fixed road with Back on every page (the first visit
-//                    to step 2 chooses DHCP) and Cancel on the first confirmation
-//   road_lab rival   the fixed road after a first pass left hidden on step 4,
-//                    saved while a new search has selected another array
-//   road_lab untouched  the first array saved with no change, seconds later
-//   road_lab second  the fixed road with the array of a second segment, listed
-//                    after the lab's three, reached through a second adapter
-//   road_lab keys    the fixed road by the keyboard alone
+// window to the save and a new search (the roads: lab_test.sh). The fixed road
+// with a FOLDER stops at each window for tools/screenshots.sh: "ready NAME left
+// top right bottom" on stdout, then waits for FOLDER\NAME.done.
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <set>
 
 namespace {
 
-using guitest::Step;
-using lab::Shown;
-
-std::wstring g_shotFolder;
-
-// Lets tools/screenshots.sh take `window` as it stands now. Wine hands what
-// was drawn to the display only while messages are pumped, so a moment is
-// given for that; nothing is pumped while the picture is taken, so an exchange
-// under way is caught in the middle. Wine stacks its unmanaged windows on the
-// display in the order they were shown (step 1 covers its search's progress
-// window), so a window that is not the active one is shown again first.
-void Shot(const char* name, HWND window) {
-    if (g_shotFolder.empty() || !name || !window)
-        return;
-    if (GetActiveWindow() != window) {
-        ShowWindow(window, SW_HIDE);
-        ShowWindow(window, SW_SHOWNA);
-    }
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    guitest::PumpFor(120);
-    RECT rect;
-    GetWindowRect(window, &rect);
-    std::printf("ready %s %ld %ld %ld %ld\n", name, rect.left, rect.top, rect.right, rect.bottom);
-    std::fflush(stdout);
-    const std::wstring done = g_shotFolder + L"\\" + win::WideFromAnsi(name) + L".done";
-    for (int wait = 0; wait < 600 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
-         ++wait)
-        Sleep(100);
-}
-
-// A step that waits for the window, acts on it, lets it be taken as `shot` and
-// presses its button `id` (none: 0).
-Step On(UINT templateId, int id, const char* shot = nullptr, std::function<void(HWND)> act = {}) {
-    return lab::On(templateId, [=](HWND window) {
-        if (act)
-            act(window);
-        Shot(shot, window);
-        if (id)
-            lab::Press(window, id);
-    });
-}
+using guitest::On, guitest::Picture, guitest::Step;
 
 // Step 1 once its search has ended: the lab's arrays (`count`: three, four with
 // a second segment), one of them perhaps renamed by the road, and nothing a
 // hostile datagram named. Line `line` is clicked; then OK, if `next`.
 Step SearchEnded(int line, std::size_t count, bool next = true, const char* shot = nullptr) {
-    return {"step 1 with its list",
-            [] { return IsWindowEnabled(GetDlgItem(Shown(IDD_SEARCH_PAGE), IDC_SEARCH_AGAIN)); },
-            [=] {
-                const HWND page = Shown(IDD_SEARCH_PAGE);
-                const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media",
-                                                     L"Q6-Far", L"nas-road"};
-                const std::vector<std::wstring> lines = lab::Lines(page);
-                ok(lines.size() == count &&
-                       std::ranges::all_of(lines, [&](auto& at) { return ours.contains(at); }),
-                   "the lab's %zu arrays listed, nothing else", count);
-                Shot(shot, page);
-                lab::ClickLine(page, line);
-                if (next)
-                    lab::Press(page, IDOK);
-            }};
-}
-
-Step Password() {
-    return On(IDD_PASSWORD, IDOK, "password",
-              [](HWND window) { lab::Type(GetDlgItem(window, IDC_PASSWORD), L"admin"); });
+    const auto check = [=](HWND page) {
+        const std::set<std::wstring> ours = {L"Q6-Store01", L"Q6-Backup", L"Q6-Media", L"Q6-Far",
+                                             L"nas-road"};
+        const std::vector<std::wstring> lines = lab::Lines(page);
+        ok(lines.size() == count, "the lab's %zu arrays listed (got %zu)", count, lines.size());
+        for (const std::wstring& name : lines)
+            ok(ours.contains(name), "%s is one of the lab's", guitest::Narrow(name).c_str());
+        Picture(shot, page); // as the search left it
+        lab::ClickLine(page, line);
+    };
+    return On(IDD_SEARCH_PAGE, check, next ? IDOK : 0);
 }
 
 Step Network(bool dhcp, const wchar_t* name = L"nas-road") {
-    return On(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT, "step2", [dhcp, name](HWND page) {
+    const auto fill = [dhcp, name](HWND page) {
         // The mode first: choosing DHCP shows the stored values again.
         SendMessageW(GetDlgItem(page, dhcp ? IDC_DHCP : IDC_MANUAL_IP), BM_CLICK, 0, 0);
         if (!dhcp)
@@ -103,12 +41,13 @@ Step Network(bool dhcp, const wchar_t* name = L"nas-road") {
                                               {IDC_DNS, MAKEIPADDRESS(10, 77, 0, 53)}})
                 SendMessageW(GetDlgItem(page, id), IPM_SETADDRESS, 0, address);
         SetWindowTextW(GetDlgItem(page, IDC_HOSTNAME), name);
-    });
+    };
+    return On(IDD_NETWORK_PAGE, fill, IDC_NETWORK_NEXT, "step2");
 }
 
 // The user picks the Pacific zone and sets a date and a time of their own.
 Step DateTime() {
-    return On(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT, "step3", [](HWND page) {
+    const auto set = [](HWND page) {
         const HWND zone = GetDlgItem(page, IDC_TIMEZONE);
         SendMessageW(zone, CB_SETCURSEL, 4, 0);
         SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_TIMEZONE, CBN_SELCHANGE),
@@ -122,19 +61,21 @@ Step DateTime() {
             NMDATETIMECHANGE change = {{picker, UINT_PTR(id), DTN_DATETIMECHANGE}, GDT_VALID, when};
             SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
         }
-    });
+    };
+    return On(IDD_DATETIME_PAGE, set, IDC_DATETIME_NEXT, "step3");
 }
 
 // Step 4's new column (the reported one is the byte-exact SET's business),
 // then button `id`.
 Step Review(bool dhcp, int id = IDC_SAVE) {
-    return On(IDD_REVIEW_PAGE, id, "step4", [dhcp](HWND page) {
+    const std::string want =
+        dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
+             : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10";
+    const auto check = [want](HWND page) {
         const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
-        ok(shown == (dhcp
-                         ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
-                         : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10"),
-           "step 4 shows %s", shown.c_str());
-    });
+        ok(shown == want, "step 4 shows %s", shown.c_str());
+    };
+    return On(IDD_REVIEW_PAGE, check, id, "step4");
 }
 
 // The keyboard: each key goes to the window that has the focus when it is
@@ -192,7 +133,7 @@ std::wstring PickerKeys(LCTYPE format, const SYSTEMTIME& when) {
 // arrows reach every control, typing fills the focused one.
 std::vector<Step> KeyRoad() {
     const auto keys = [](UINT templateId, std::wstring typed, int focused = 0) {
-        return lab::On(templateId, [=](HWND window) {
+        return On(templateId, [=](HWND window) {
             ok(!focused || GetFocus() == GetDlgItem(window, focused),
                "template %u starts at control %d", templateId, focused);
             Keys(typed);
@@ -201,7 +142,7 @@ std::vector<Step> KeyRoad() {
     const SYSTEMTIME when = {2031, 7, 0, 4, 8, 9, 10, 0};
     return {
         keys(IDD_WELCOME, L"\r", IDC_START),
-        keys(IDD_SEARCH_PAGE, L"↓\r", IDC_DEVICE_LIST), // shown enabled once the search ends
+        keys(IDD_SEARCH_PAGE, L"↓\r", IDC_DEVICE_LIST),
         keys(IDD_PASSWORD, L"admin\r", IDC_PASSWORD),
         // The array is on DHCP: Down chooses the fixed address, Up DHCP, Down
         // the fixed address again. Choosing DHCP shows the stored values
@@ -235,54 +176,56 @@ std::vector<Step> Untouched() {
     static std::string shownTime;
     static double shownAt = 0;
     const auto time = [](HWND page) { return lab::Rows(page, kReviewFirstNew + 6, 1); };
-    return {On(IDD_NETWORK_PAGE, IDC_NETWORK_NEXT),
-            On(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT),
-            On(IDD_REVIEW_PAGE, 0, nullptr,
+    return {On(IDD_NETWORK_PAGE, {}, IDC_NETWORK_NEXT),
+            On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_NEXT),
+            On(IDD_REVIEW_PAGE,
                [time](HWND page) {
                    const std::string before = lab::Rows(page, kReviewFirstBefore, 5),
                                      after = lab::Rows(page, kReviewFirstNew, 5);
-                   ok(before == after && after == "Q6-Store01|10.77.1.1|255.255.0.0|gw.lab|Fixed",
-                      "step 4 shows nothing changed: %s", after.c_str());
+                   ok(after == "Q6-Store01|10.77.1.1|255.255.0.0|gw.lab|Fixed",
+                      "step 4 shows the reported values: %s", after.c_str());
+                   ok(before == after, "nothing changed: %s", before.c_str());
                    shownTime = time(page);
                    shownAt = guitest::NowMs();
                }),
             {"two seconds on step 4, its clock running",
              [time] {
                  return guitest::NowMs() - shownAt > 2200 &&
-                        time(Shown(IDD_REVIEW_PAGE)) != shownTime;
+                        time(guitest::Shown(IDD_REVIEW_PAGE)) != shownTime;
              },
-             [] { lab::Press(Shown(IDD_REVIEW_PAGE), IDC_SAVE); }}};
+             [] { guitest::Press(guitest::Shown(IDD_REVIEW_PAGE), IDC_SAVE); }}};
 }
 
 std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
     const int line = dhcp || road == "untouched" ? 0 : road == "second" ? 3 : 1;
     const std::size_t count = road == "second" ? 4 : 3;
-    std::vector<Step> steps = {On(IDD_WELCOME, IDC_START, "welcome"),
+    std::vector<Step> steps = {On(IDD_WELCOME, {}, IDC_START, "welcome"),
                                {"the search under way",
                                 [] { return lab::Wizard().searchProgress.IsWindowVisible(); },
-                                [] { Shot("searching", lab::Wizard().searchProgress.m_hWnd); }},
+                                [] { Picture("searching", lab::Wizard().searchProgress.m_hWnd); }},
                                SearchEnded(line, count, true, "step1"),
-                               Password()};
+                               lab::Password(L"admin")};
     if (back)
         // Back from step 2 searches again; back from steps 4 and 3 leads to
         // step 2 again, whose Next must store the changes made since.
-        steps.insert(steps.end(),
-                     {On(IDD_NETWORK_PAGE, IDC_NETWORK_BACK), SearchEnded(1, count), Password(),
-                      Network(true), DateTime(), On(IDD_REVIEW_PAGE, IDC_REVIEW_BACK),
-                      On(IDD_DATETIME_PAGE, IDC_DATETIME_BACK)});
+        steps.insert(steps.end(), {On(IDD_NETWORK_PAGE, {}, IDC_NETWORK_BACK),
+                                   SearchEnded(1, count), lab::Password(L"admin"), Network(true),
+                                   DateTime(), On(IDD_REVIEW_PAGE, {}, IDC_REVIEW_BACK),
+                                   On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_BACK)});
     if (rival)
         // A first pass left on step 4, hidden by Esc; the second pass must
         // make it anew.
         steps.insert(steps.end(),
-                     {Network(false, L"first-pass"), On(IDD_DATETIME_PAGE, IDC_DATETIME_NEXT),
-                      On(IDD_REVIEW_PAGE, 0, nullptr,
+                     {Network(false, L"first-pass"), On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_NEXT),
+                      On(IDD_REVIEW_PAGE,
                          [](HWND page) {
                              ok(lab::Rows(page, kReviewFirstNew, 1) == "first-pass",
                                 "the first pass on step 4");
                              PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
                          }),
-                      On(IDD_WELCOME, IDC_START), SearchEnded(1, count), Password()});
+                      On(IDD_WELCOME, {}, IDC_START), SearchEnded(1, count),
+                      lab::Password(L"admin")});
     if (road == "untouched") {
         const std::vector<Step> untouched = Untouched();
         steps.insert(steps.end(), untouched.begin(), untouched.end());
@@ -290,16 +233,17 @@ std::vector<Step> Road(const std::string& road) {
         steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, rival ? 0 : IDC_SAVE)});
     }
     if (rival) // A new search selects another array while step 4 waits for "保存".
-        steps.insert(steps.end(), {On(IDD_WELCOME, IDC_START), SearchEnded(0, count, false),
-                                   On(IDD_REVIEW_PAGE, IDC_SAVE)});
+        steps.insert(steps.end(), {On(IDD_WELCOME, {}, IDC_START), SearchEnded(0, count, false),
+                                   On(IDD_REVIEW_PAGE, {}, IDC_SAVE)});
     if (back) // Cancel on the confirmation: nothing is sent, step 4 is usable again.
-        steps.insert(steps.end(), {On(IDD_CONFIRM, IDCANCEL), On(IDD_REVIEW_PAGE, IDC_SAVE)});
+        steps.insert(steps.end(),
+                     {On(IDD_CONFIRM, {}, IDCANCEL), On(IDD_REVIEW_PAGE, {}, IDC_SAVE)});
     steps.insert(steps.end(),
-                 {On(IDD_CONFIRM, IDOK, "confirm"),
+                 {On(IDD_CONFIRM, {}, IDOK, "confirm"),
                   guitest::ExpectBox("Status", "Configurations have saved successfully!",
-                                     [] { Shot("saved", guitest::FindMessageBox()->window); }),
+                                     [] { Picture("saved", guitest::FindMessageBox()->window); }),
                   {"the page gone", [] { return !lab::Wizard().reviewPage.IsWindow(); },
-                   [] { lab::Press(GetMainWnd()->m_hWnd, IDC_START); }},
+                   [] { guitest::Press(GetMainWnd()->m_hWnd, IDC_START); }},
                   SearchEnded(line, count, false)});
     return steps;
 }
@@ -307,21 +251,16 @@ std::vector<Step> Road(const std::string& road) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const auto road = [](const char* road) {
-        return [road](const lab::Args& folder) {
-            if (!folder.empty())
-                g_shotFolder = folder[0];
-            lab::RunWizard(Road(road));
-        };
-    };
+    std::vector<lab::Mode> modes = {
+        {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }},
+        {L"fixed", 1, [](const lab::Args& folder) {
+             guitest::g_pictureFolder = folder[0];
+             lab::RunWizard(Road("fixed"));
+         }}};
+    for (const char* road : {"fixed", "dhcp", "back", "rival", "untouched", "second"})
+        modes.push_back(
+            {win::WideFromAnsi(road), 0, [road](const lab::Args&) { lab::RunWizard(Road(road)); }});
     return lab::Main(argc, argv, "road",
                      "fixed|dhcp|back|rival|untouched|second|keys [screenshot folder]", nullptr,
-                     {{L"fixed", 0, road("fixed")},
-                      {L"fixed", 1, road("fixed")},
-                      {L"dhcp", 0, road("dhcp")},
-                      {L"back", 0, road("back")},
-                      {L"rival", 0, road("rival")},
-                      {L"untouched", 0, road("untouched")},
-                      {L"second", 0, road("second")},
-                      {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }}});
+                     modes);
 }
