@@ -56,22 +56,15 @@ bool CSearchPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 void CSearchPage::StartSearch() {
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
-    switch (m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT)) {
-    case Exchange::Sent::kCannotListen:
-        // Nothing was asked: the list and its selection stay as they were.
-        EndSearch();
-        return;
-    case Exchange::Sent::kNotSent:
-        m_devices.FreeDeviceList();
-        m_list.ResetContent();
-        // The search runs out its ticks with nobody asked.
+    const Exchange::Sent sent = m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT);
+    // Nothing was asked: the list and its selection stay as they were.
+    if (sent == Exchange::Sent::kCannotListen)
+        return EndSearch();
+    m_devices.FreeDeviceList();
+    m_list.ResetContent();
+    // The search runs out its ticks with nobody asked.
+    if (sent == Exchange::Sent::kNotSent)
         m_host.ShowSendError();
-        return;
-    case Exchange::Sent::kListening:
-        m_devices.FreeDeviceList();
-        m_list.ResetContent();
-        return;
-    }
 }
 
 void CSearchPage::OnReply(const Reply& reply) {

@@ -110,17 +110,20 @@ ns_error=$(ip netns add "$host_ns" 2>&1) ||
 ns_error=$(ip netns add "$arrays_ns" 2>&1) ||
   fail "cannot create network namespace $arrays_ns: $ns_error"
 
-# The veth pair is created inside the wizard's namespace with its peer in the
-# arrays' one: this computer's own interfaces are never touched.
-ip -n "$host_ns" link add q6lab0 type veth peer name q6lab0 netns "$arrays_ns" ||
-  fail "cannot create the veth pair between $host_ns and $arrays_ns"
-ip -n "$host_ns" link set lo up &&
-  ip -n "$host_ns" addr add "$host_addr/16" broadcast + dev q6lab0 &&
-  ip -n "$host_ns" link set q6lab0 up &&
-  ip -n "$arrays_ns" link set lo up &&
-  ip -n "$arrays_ns" addr add "$arrays_addr/16" broadcast + dev q6lab0 &&
-  ip -n "$arrays_ns" link set q6lab0 up ||
-  fail "cannot configure the lab interfaces"
+# A veth pair named $1, created inside the wizard's namespace with its peer in
+# the arrays' namespace $2: this computer's own interfaces are never touched.
+# The wizard's side gets address $3, the arrays' side $4.
+link_segment() {
+  ip -n "$host_ns" link add "$1" type veth peer name "$1" netns "$2" &&
+    ip -n "$host_ns" addr add "$3/16" broadcast + dev "$1" &&
+    ip -n "$host_ns" link set "$1" up &&
+    ip -n "$2" link set lo up &&
+    ip -n "$2" addr add "$4/16" broadcast + dev "$1" &&
+    ip -n "$2" link set "$1" up ||
+    fail "cannot link $host_ns and $2 by $1"
+}
+ip -n "$host_ns" link set lo up || fail "cannot bring up loopback in $host_ns"
+link_segment q6lab0 "$arrays_ns" "$host_addr" "$arrays_addr"
 # A default route makes 255.255.255.255 leave through the veth.
 ip -n "$host_ns" route add default dev q6lab0 || fail "cannot add the default route in $host_ns"
 route=$(ip -n "$host_ns" route get 255.255.255.255 2>&1)
@@ -142,13 +145,7 @@ mkdir -p "/etc/netns/$host_ns" &&
 if [ -n "$sim2_args" ]; then
   ns_error=$(ip netns add "$arrays2_ns" 2>&1) ||
     fail "cannot create network namespace $arrays2_ns: $ns_error"
-  ip -n "$host_ns" link add q6lab1 type veth peer name q6lab1 netns "$arrays2_ns" &&
-    ip -n "$host_ns" addr add "$host_addr2/16" broadcast + dev q6lab1 &&
-    ip -n "$host_ns" link set q6lab1 up &&
-    ip -n "$arrays2_ns" link set lo up &&
-    ip -n "$arrays2_ns" addr add "$arrays2_addr/16" broadcast + dev q6lab1 &&
-    ip -n "$arrays2_ns" link set q6lab1 up ||
-    fail "cannot configure the second segment's interfaces"
+  link_segment q6lab1 "$arrays2_ns" "$host_addr2" "$arrays2_addr"
 fi
 
 start_sim() { # namespace, output file, arguments...; the pid in started
