@@ -1,6 +1,6 @@
 #pragma once
-// What the arrays answer to one request: a pure function, so that the tests
-// can feed it datagrams without a network.
+// What the arrays answer to one request: a pure function of the request and
+// the arrays, apart from the sockets.
 #include "tools/array_sim/sim_arrays.h"
 
 #include <string>
