@@ -1,7 +1,7 @@
 // The whole road on the real wizard under Wine in the lab, from the welcome
-// window to the save and a new search (the roads: lab_test.sh). The fixed road
-// with a FOLDER stops at each window for tools/screenshots.sh: "ready NAME left
-// top right bottom" on stdout, then waits for FOLDER\NAME.done.
+// window to the save and a new search (the roads: lab_test.sh). A road with a
+// FOLDER stops at each window for tools/screenshots.sh: "ready NAME left top
+// right bottom" on stdout, then waits for FOLDER\NAME.done.
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -65,15 +65,18 @@ Step DateTime() {
     return On(IDD_DATETIME_PAGE, set, IDC_DATETIME_NEXT, "step3");
 }
 
-// Step 4's new column (the reported one is the byte-exact SET's business),
-// then button `id`.
+// Step 4's new column, and beside it the IP state the array reported, the
+// other one on every road (the rest of that column is the byte-exact SET's
+// business); then button `id`.
 Step Review(bool dhcp, int id = IDC_SAVE) {
     const std::string want =
         dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
              : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10";
-    const auto check = [want](HWND page) {
+    const auto check = [dhcp, want](HWND page) {
         const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
         ok(shown == want, "step 4 shows %s", shown.c_str());
+        ok(lab::Rows(page, kReviewFirstBefore + 4, 1) == (dhcp ? "Fixed" : "DHCP"),
+           "the reported IP state beside it");
     };
     return On(IDD_REVIEW_PAGE, check, id, "step4");
 }
@@ -171,7 +174,8 @@ std::vector<Step> KeyRoad() {
 }
 
 // Steps 2 and 3 passed without a touch; step 4 shows the reported values in
-// both columns, the new one's clock running, and is saved seconds later.
+// both columns, whole, "DHCP" as Fixed (only "dhcp" is DHCP), the new one's
+// clock running, and is saved seconds later.
 std::vector<Step> Untouched() {
     static std::string shownTime;
     static double shownAt = 0;
@@ -182,9 +186,9 @@ std::vector<Step> Untouched() {
                [time](HWND page) {
                    const std::string before = lab::Rows(page, kReviewFirstBefore, 5),
                                      after = lab::Rows(page, kReviewFirstNew, 5);
-                   ok(after == "Q6-Store01|10.77.1.1|255.255.0.0|gw.lab|Fixed",
-                      "step 4 shows the reported values: %s", after.c_str());
-                   ok(before == after, "nothing changed: %s", before.c_str());
+                   ok(after == "Q6-Media|10.77.1.3|255.255.0.0|" + std::string(300, 'g') + "|Fixed",
+                      "step 4 shows the reported values: %.80s", after.c_str());
+                   ok(before == after, "nothing changed: %.80s", before.c_str());
                    shownTime = time(page);
                    shownAt = guitest::NowMs();
                }),
@@ -198,7 +202,7 @@ std::vector<Step> Untouched() {
 
 std::vector<Step> Road(const std::string& road) {
     const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
-    const int line = dhcp || road == "untouched" ? 0 : road == "second" ? 3 : 1;
+    const int line = dhcp ? 0 : road == "untouched" ? 2 : road == "second" ? 3 : 1;
     const std::size_t count = road == "second" ? 4 : 3;
     std::vector<Step> steps = {On(IDD_WELCOME, {}, IDC_START, "welcome"),
                                {"the search under way",
@@ -248,19 +252,18 @@ std::vector<Step> Road(const std::string& road) {
     return steps;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    std::vector<lab::Mode> modes = {
-        {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }},
-        {L"fixed", 1, [](const lab::Args& folder) {
-             guitest::g_pictureFolder = folder[0];
-             lab::RunWizard(Road("fixed"));
-         }}};
-    for (const char* road : {"fixed", "dhcp", "back", "rival", "untouched", "second"})
-        modes.push_back(
-            {win::WideFromAnsi(road), 0, [road](const lab::Args&) { lab::RunWizard(Road(road)); }});
-    return lab::Main(argc, argv, "road",
-                     "fixed|dhcp|back|rival|untouched|second|keys [screenshot folder]", nullptr,
-                     modes);
+LAB_CASE(road_keys) {
+    lab::RunWizard(KeyRoad());
 }
+
+// Each road a case (the flood road is the fixed one).
+const bool g_roads = [] {
+    for (const char* road : {"fixed", "dhcp", "back", "rival", "untouched", "second"})
+        lab::AddCase(std::string("road_") + road, [road](const lab::Args& folder) {
+            guitest::g_pictureFolder = folder.empty() ? L"" : folder[0];
+            lab::RunWizard(Road(road));
+        });
+    return true;
+}();
+
+} // namespace
