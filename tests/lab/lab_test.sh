@@ -131,11 +131,6 @@ ARRAYS
     same "\"No\" and the cancelled window send nothing; \"Yes\" one check" \
       "$(lines "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(logged in)"
     ;;
-  search_nobody)
-    run "--arrays 3 --reply-to 10.77.0.200" "$1"
-    same "the probe" "$probe" "$(logged in)"
-    same "the arrays did answer, to another computer" 3 "$(logged out GETOK | wc -l)"
-    ;;
   search_unplugged)
     Q6_UNPLUGGED=1 run "--arrays 3" "$1"
     same "nothing reached the arrays" "" "$(logged in)"
