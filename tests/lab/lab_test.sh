@@ -77,7 +77,7 @@ ARRAYS
     # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
     set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
-    case $case in dhcp) array=1 set=$set1 ;; untouched) array=3 ;; *) array=2 set=$set2 ;; esac
+    case $case in rival) array=1 set=$set1 ;; untouched) array=3 ;; *) array=2 set=$set2 ;; esac
     to=10.77.1.$array chosen=$log
     [ "$case" = second ] && to=10.78.1.2 chosen=$log2
     if [ "$case" = untouched ]; then # the clock runs on from the reply to the SET

@@ -43,26 +43,20 @@ LAB_CASE(review_saves) {
     std::string saved = "sys.hostname=\xB4\xE6\xB4\xA2"
                         "01&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.9&date=2024/02/29&pad=";
     saved.resize(kMaxSettingsLength, 'x');
-    const char* fail = "Configurations have saved Fail!";
+    using Box = std::pair<std::string, std::string>; // caption, text
+    const Box failed = {"Status", "Configurations have saved Fail!"},
+              unbound = {"bind error", "Failed to bind CLIENT_PORT!\nError Code"},
+              succeeded = {"Status", "Configurations have saved successfully!"};
     const struct {
         const char* address;
         bool portHeld;
         End end;
-        std::vector<std::pair<std::string, std::string>> boxes; // caption, text
+        std::vector<Box> boxes;
     } saves[] = {
-        {"10.77.1.1 (old address)",
-         false,
-         End::kAtOnce,
-         {{kSendCaption, kSendText}, {"Status", fail}}},
-        {"10.77.1.1",
-         true,
-         End::kAtOnce,
-         {{"bind error", "Failed to bind CLIENT_PORT!\nError Code"}, {"Status", fail}}},
+        {"10.77.1.1 (old address)", false, End::kAtOnce, {{kSendCaption, kSendText}, failed}},
+        {"10.77.1.1", true, End::kAtOnce, {unbound, failed}},
         {"", false, End::kExpiry, {{"lab_driver", "Server does not exist!!"}}},
-        {"10.77.1.1",
-         false,
-         End::kSuccess,
-         {{"Status", "Configurations have saved successfully!"}}},
+        {"10.77.1.1", false, End::kSuccess, {succeeded}},
     };
     for (const auto& save : saves) {
         const SOCKET held = save.portHeld ? lab::HoldClientPort() : INVALID_SOCKET;
