@@ -85,16 +85,11 @@ Step Review(bool dhcp, int id = IDC_SAVE) {
 // read, as the user's would. Tab, Enter, the arrows (→ ↓ ↑), Home (⇱) and
 // End (⇲) are keys; every other character is typed.
 void Keys(const std::wstring& keys) {
+    const std::wstring_view named = L"\t\r→↓↑⇱⇲";
+    const WORD codes[] = {VK_TAB, VK_RETURN, VK_RIGHT, VK_DOWN, VK_UP, VK_HOME, VK_END};
     std::vector<INPUT> input;
     for (const wchar_t c : keys) {
-        const WORD key = c == L'\t'   ? VK_TAB
-                         : c == L'\r' ? VK_RETURN
-                         : c == L'→'  ? VK_RIGHT
-                         : c == L'↓'  ? VK_DOWN
-                         : c == L'↑'  ? VK_UP
-                         : c == L'⇱'  ? VK_HOME
-                         : c == L'⇲'  ? VK_END
-                                      : 0;
+        const WORD key = named.find(c) == named.npos ? 0 : codes[named.find(c)];
         for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
             INPUT one{};
             one.type = INPUT_KEYBOARD;
@@ -112,20 +107,16 @@ void Keys(const std::wstring& keys) {
 std::wstring PickerKeys(LCTYPE format, const SYSTEMTIME& when) {
     wchar_t text[80] = {};
     GetLocaleInfoW(LOCALE_USER_DEFAULT, format, text, 80);
+    const std::wstring_view fields = L"yMdHhms";
+    const int values[] = {
+        when.wYear,   when.wMonth, when.wDay, when.wHour, (when.wHour + 11) % 12 + 1,
+        when.wMinute, when.wSecond};
     std::wstring keys;
     for (const wchar_t* at = text; *at; ++at) {
-        const int value = *at == L'y'   ? when.wYear
-                          : *at == L'M' ? when.wMonth
-                          : *at == L'd' ? when.wDay
-                          : *at == L'H' ? when.wHour
-                          : *at == L'h' ? (when.wHour + 11) % 12 + 1
-                          : *at == L'm' ? when.wMinute
-                          : *at == L's' ? when.wSecond
-                                        : -1;
         if (at != text && at[-1] == *at)
             continue;
-        if (value >= 0)
-            keys += (keys.empty() ? L"" : L"→") + std::to_wstring(value);
+        if (fields.find(*at) != fields.npos)
+            keys += (keys.empty() ? L"" : L"→") + std::to_wstring(values[fields.find(*at)]);
         else if (*at == L't')
             keys += when.wHour < 12 ? L"→A" : L"→P";
     }
