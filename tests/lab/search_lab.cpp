@@ -20,10 +20,7 @@ using lab::ClickLine, lab::Lines, lab::RunWizard, win::WideFromAnsi;
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
 HWND g_first = nullptr;             // twice: the step-1 window step 2 made
 
-CSearchPage& Page1() {
-    return lab::Wizard().searchPage;
-}
-const auto Step1 = [] { return Page1().m_hWnd; };
+const auto Step1 = [] { return lab::Wizard().searchPage.m_hWnd; };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
 const auto Selected = [](HWND page) {
     return SendDlgItemMessageW(page, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
@@ -181,8 +178,7 @@ LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HC_ACTION && call->message == WM_SETTEXT && g_probeHook &&
-        GetDlgCtrlID(call->hwnd) == IDC_PROGRESS_MESSAGE && Step1() != nullptr &&
-        GetWindow(GetParent(call->hwnd), GW_OWNER) == Step1()) {
+        GetDlgCtrlID(call->hwnd) == IDC_PROGRESS_MESSAGE) {
         g_probedAt = guitest::NowMs();
         UnhookWindowsHookEx(std::exchange(g_probeHook, nullptr));
     }
