@@ -222,13 +222,11 @@ std::vector<Step> Road(const std::string& road) {
                          }),
                       On(IDD_WELCOME, {}, IDC_START), SearchEnded(line, count),
                       lab::Password(L"admin")});
-    if (road == "untouched") {
-        const std::vector<Step> untouched = Untouched();
-        steps.insert(steps.end(), untouched.begin(), untouched.end());
-    } else {
-        steps.insert(steps.end(),
-                     {Network(rival), DateTime(), Review(rival, rival ? 0 : IDC_SAVE)});
-    }
+    const std::vector<Step> edits =
+        road == "untouched"
+            ? Untouched()
+            : std::vector{Network(rival), DateTime(), Review(rival, rival ? 0 : IDC_SAVE)};
+    steps.insert(steps.end(), edits.begin(), edits.end());
     if (rival) // A new search selects another array while step 4 waits for "保存".
         steps.insert(steps.end(), {On(IDD_WELCOME, {}, IDC_START), SearchEnded(1, count, false),
                                    On(IDD_REVIEW_PAGE, {}, IDC_SAVE)});
