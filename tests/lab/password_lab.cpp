@@ -71,9 +71,9 @@ LAB_CASE(password_checks) {
     });
     RunWindow("10.77.1.1",
               {TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
-               TypeAndPressOK(args[0])},
+               TypeAndPressOK(args.at(0))},
               IDOK);
-    RunWindow("10.77.1.2", {TypeAndPressOK(args[1])}, IDOK);
+    RunWindow("10.77.1.2", {TypeAndPressOK(args.at(1))}, IDOK);
     // Tick 101 exactly is the exchange's own count (tested natively); on a busy
     // machine a tick due inside the one before is counted apart by the hook.
     const Step expired = ExpectBox("lab_driver", "Error server is not exist!!", [] {

@@ -89,7 +89,7 @@ LAB_CASE(search_unplugged) {
 // and "确定" on the last array (line 14), whose address the first reports too.
 LAB_CASE(search_list) {
     static std::vector<std::string> arrays;
-    std::ifstream in("Z:" + win::AnsiFromWide(args[0]), std::ios::binary);
+    std::ifstream in("Z:" + win::AnsiFromWide(args.at(0)), std::ios::binary);
     for (std::string line; std::getline(in, line);) // every reply comes twice
         arrays.insert(arrays.end(), {line, line});
     static SOCKET held = INVALID_SOCKET;
@@ -171,7 +171,7 @@ LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LAB_CASE(search_burst) {
-    const std::string count = win::AnsiFromWide(args[0]);
+    const std::string count = win::AnsiFromWide(args.at(0));
     if (args.size() > 1)
         g_receiveBufferRequest = std::stoi(args[1]);
     g_probeHook = SetWindowsHookExW(WH_CALLWNDPROC, NoteProbe, nullptr, GetCurrentThreadId());
