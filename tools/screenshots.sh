@@ -9,7 +9,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-driver=$root/build/win/tests/lab/road_lab.exe
+driver=$root/build/win/tests/lab/lab_driver.exe
 sim=$root/build/native/tools/array_sim/q6-array-sim
 dpi=${Q6_DPI:-96}
 out=${SCREENSHOT_DIR:-$root/build/screenshots$([ "$dpi" = 96 ] || echo "/${dpi}dpi")}
@@ -26,7 +26,7 @@ trap 'rm -rf "$signal"; q6_wine_cleanup' EXIT
 
 # The driver names each window on a line and waits for its signal file, read
 # through Wine's drive Z:, the root.
-"$root/tools/lab.sh" --sim "$sim" -- "$root/tools/wine-run.sh" "$driver" fixed \
+"$root/tools/lab.sh" --sim "$sim" -- "$root/tools/wine-run.sh" "$driver" road_fixed \
   "Z:${signal//\//\\}" >"$signal/log" 2>&1 &
 tour=$!
 taken=0

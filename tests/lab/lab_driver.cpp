@@ -2,17 +2,16 @@
 
 #include "messaging/winsock/winsock_io.h"
 
-#include <algorithm>
+#include <map>
 
 namespace lab {
 
 unsigned g_ticks = 0;
-static HWND (*g_watched)() = nullptr;
 
 static LRESULT CALLBACK CountTicks(int code, WPARAM removal, LPARAM message) {
     const MSG* msg = reinterpret_cast<const MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_TIMER &&
-        msg->wParam == IDT_EXCHANGE && g_watched && msg->hwnd && msg->hwnd == g_watched())
+        msg->wParam == IDT_EXCHANGE)
         ++g_ticks;
     return CallNextHookEx(nullptr, code, removal, message);
 }
@@ -83,24 +82,28 @@ void RunWizard(std::vector<Step> steps) {
     ok(!Wizard().searchProgress.IsWindow(), "its progress window too");
 }
 
-int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
-         const std::vector<Mode>& modes) {
-    const Args args(argv + std::min(argc, 2), argv + argc);
-    const auto mode = std::ranges::find_if(modes, [&](const Mode& m) {
-        return argc > 1 && m.name == argv[1] && m.args == args.size();
-    });
-    if (mode == modes.end())
-        return std::printf("usage: %s_lab %s\n", driver, usage), 2;
-    RegisterControlClasses();
-    WSADATA data;
-    ok(WSAStartup(MAKEWORD(2, 2), &data) == 0, "Winsock starts");
-    g_watched = watched;
-    const HHOOK counting =
-        SetWindowsHookExW(WH_GETMESSAGE, CountTicks, nullptr, GetCurrentThreadId());
-    const std::string name = std::string("lab_") + driver + "_" + win::AnsiFromWide(mode->name);
-    guitest::RunTest(name.c_str(), [&] { mode->run(args); });
-    UnhookWindowsHookEx(counting);
-    return guitest::Summary();
+static std::map<std::string, std::function<void(const Args&)>>& Cases() {
+    static std::map<std::string, std::function<void(const Args&)>> cases;
+    return cases;
+}
+
+void AddCase(std::string name, std::function<void(const Args&)> run) {
+    Cases().emplace(std::move(name), std::move(run));
 }
 
 } // namespace lab
+
+int wmain(int argc, wchar_t** argv) {
+    const auto found = lab::Cases().find(argc > 1 ? win::AnsiFromWide(argv[1]) : "");
+    if (found == lab::Cases().end())
+        return std::printf("usage: lab_driver CASE [ARGUMENTS]\n"), 2;
+    RegisterControlClasses();
+    WSADATA data;
+    ok(WSAStartup(MAKEWORD(2, 2), &data) == 0, "Winsock starts");
+    const HHOOK counting =
+        SetWindowsHookExW(WH_GETMESSAGE, lab::CountTicks, nullptr, GetCurrentThreadId());
+    guitest::RunTest(("lab_" + found->first).c_str(),
+                     [&] { found->second(lab::Args(argv + 2, argv + argc)); });
+    UnhookWindowsHookEx(counting);
+    return guitest::Summary();
+}

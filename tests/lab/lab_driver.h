@@ -1,7 +1,7 @@
 #pragma once
-// What the lab drivers share, with the headers they all use: the wizard's
-// windows as a user finds and works them, the texts a page shows, an
-// exchange's ticks, and the driver's main.
+// What the lab driver's cases share, with the headers they all use: the
+// wizard's windows as a user finds and works them, the texts a page shows, an
+// exchange's ticks, and the cases by name.
 #include <winsock2.h>
 
 #include "app/setup_app.h"
@@ -35,19 +35,16 @@ CWizard& Wizard();
 // welcome window is closed, which must take every page with it.
 void RunWizard(std::vector<Step> steps);
 
-// Ticks of the exchange timer that Main's watched window has taken from the
-// queue; set it to 0 to count afresh.
+// Ticks of the exchange timer, on whichever window: no case reads them while
+// two exchanges run. Set it to 0 to count afresh.
 extern unsigned g_ticks;
 
-struct Mode {
-    std::wstring name;
-    std::size_t args; // how many follow the name
-    std::function<void(const Args&)> run;
-};
-// A driver's wmain: starts the common controls and Winsock, runs the mode argv
-// names as the test lab_DRIVER_MODE while counting the ticks of `watched()`,
-// and gives the exit code (2, printing `usage`, for no such mode).
-int Main(int argc, wchar_t** argv, const char* driver, const char* usage, HWND (*watched)(),
-         const std::vector<Mode>& modes);
+// The driver runs one case, named as its test lab_NAME, with the arguments
+// that follow the name (lab_test.sh).
+void AddCase(std::string name, std::function<void(const Args&)> run);
+#define LAB_CASE(name)                                                                             \
+    static void name(const lab::Args&);                                                            \
+    static const bool name##_added = (lab::AddCase(#name, name), true);                            \
+    static void name([[maybe_unused]] const lab::Args& args)
 
 } // namespace lab

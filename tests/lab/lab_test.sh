@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
-# One case of a lab driver (DRIVER_CASE: password_checks, search_list, ...) end
-# to end: the Windows driver runs under Wine in the lab network against the
+# One case of the lab driver (CASE: password_checks, search_list, ...) end to
+# end: the Windows driver runs under Wine in the lab network against the
 # simulated arrays, and the simulator's log must hold, byte for byte, the
 # requests the wizard sent. Namespaces that cannot be created fail the case.
-#   tests/lab/lab_test.sh DRIVER_CASE SIMULATOR DRIVER_FOLDER
+#   tests/lab/lab_test.sh CASE SIMULATOR DRIVER
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/tests/lab/checks.sh"
-[ $# -eq 3 ] || { echo "usage: $0 DRIVER_CASE SIMULATOR DRIVER_FOLDER" >&2; exit 2; }
-driver=$3/${1%%_*}_lab.exe case=${1#*_} sim=$2
+[ $# -eq 3 ] || { echo "usage: $0 CASE SIMULATOR DRIVER" >&2; exit 2; }
+driver=$3 case=${1#*_} sim=$2
 work=$(mktemp -d /tmp/q6lab.XXXXXX) log=$work/sim.log log2=$work/sim2.log
 trap 'rm -rf "$work"' EXIT
 probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
-# Runs the driver in the lab: simulator arguments, then the driver's; the time
-# limit lets a hang end with the lab torn down, inside the test runner's. With
-# Q6_UNPLUGGED set, the wizard's adapter is down. With $segment2 set, the
+# Runs the driver in the lab: simulator arguments, then the case and its; the
+# time limit lets a hang end with the lab torn down, inside the test runner's.
+# With Q6_UNPLUGGED set, the wizard's adapter is down. With $segment2 set, the
 # wizard's computer has a second adapter whose segment has arrays of its own,
 # the simulator started with $segment2.
 run() {
@@ -40,7 +40,7 @@ case $1 in
     # Answered at once, after junk: each reply must find the socket ready.
     pw='Ab& cd=ef gh!#16'
     zh=$(printf '管理员密码很安全' | iconv -f UTF-8 -t CP936)
-    run "--malformed --delay-ms 0 --password-of 1 '$pw' --password-of 2 '$zh'" checks "$pw" 管理员密码很安全
+    run "--malformed --delay-ms 0 --password-of 1 '$pw' --password-of 2 '$zh'" "$1" "$pw" 管理员密码很安全
     same "as typed: a& b, a bare passwd=, 16 characters; 8 Chinese ones in code page 936; \
 the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
       "$(request 10.77.1.1 VERIFY passwd=)" "$(request 10.77.1.1 VERIFY "passwd=$pw")" \
@@ -51,55 +51,50 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
     # The working settings of the driver's saves, as steps 2 and 3 left them.
     saved=$(printf 'sys.hostname=\xb4\xe6\xb4\xa201&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.9')
     saved=$(printf '%s&date=2024/02/29&pad=%999s' "$saved" '' | tr ' ' x | head -c 999)
-    run "" saves
+    run "" "$1"
     same "nothing for the cut address nor with the port held; 15 spaces for none, then 999 bytes in 1024 to array 1" \
       "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
-    ;;
-  road_untouched)
-    # Values the page cannot show whole or would write in its own form: two
-    # servers, a name, the array's own mode word, capitals, an empty zone, no
-    # server. Untouched, they go back byte for byte; the clock runs to the SET.
-    cat >"$work/arrays" <<ARRAYS
-sys.hostname=Q6-Store01&nwk.bootproto=static&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=gw.lab&sys.dns=10.77.0.253,10.77.0.252&date=2000/01/01&time=00:00:00&sys.Time.timeZone=&sys.Time.ntpServerList=pool.ntp.org
-sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2
-sys.hostname=Q6-Media&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.3
-ARRAYS
-    run "--settings '$work/arrays'" untouched
-    payload() { cut -d' ' -f2 | unhex | cut -c26-; }
-    sent=$(logged in SET | payload)
-    reply=$(logged out GETOK | payload | grep -m1 Q6-Store01)
-    noclock() { printf '%s' "$1" | sed -E 's/&(date|time)=[^&]*//g'; }
-    same "one SET, every value as the array reported it but the clock" "$(noclock "$reply")" \
-      "$(noclock "$sent")"
-    seconds() { date -ud "$(printf '%s' "$1" | sed -E 's/.*&date=([^&]*)&time=([^&]*).*/\1 \2/' | tr / -)" +%s; }
-    ran=$(($(seconds "$sent") - $(seconds "$reply")))
-    same "the clock ran on from the reply to the save (2 to 60 s)" yes \
-      "$([ "$ran" -ge 2 ] && [ "$ran" -le 60 ] && echo yes || echo "no: $ran s")"
     ;;
   road_*)
     # The "SET" must be the array's settings with only the edited pairs changed:
     # unknown keys, keys that end like known ones (update=, uptime=) and the
-    # order stay. The flood road: 2,000 hostile datagrams before every answer.
-    # The second road: array 2's settings on a second segment, answering later.
+    # order stay. Array 3, the untouched road's, has values the page cannot show
+    # whole or would write in its own form: two servers, a long gateway name,
+    # the array's own mode word, an empty zone, no server. The flood road: 2,000
+    # hostile datagrams before every answer. The second road: array 2's
+    # settings on a second segment, answering later.
     tail='&sys.Time.ntpServerList=pool.ntp.org,time.nist.gov&web.port=80'
     cat >"$work/arrays" <<ARRAYS
 sys.model=Q6-4200&sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=pool.ntp.org$tail
 sys.model=Q6-2100&update=2026.1&sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:02&date=2000/01/01&time=00:00:00&uptime=12345&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none$tail
-sys.model=Q6-8400&sys.hostname=Q6-Media&nwk.bootproto=none&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:03&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Tokyo&sys.Time.ntpServer=time.nist.gov$tail
+sys.hostname=Q6-Media&nwk.bootproto=DHCP&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=$(printf 'g%.0s' $(seq 300))&sys.dns=10.77.0.253,10.77.0.252&date=2000/01/01&time=00:00:00&sys.Time.timeZone=&sys.Time.ntpServerList=pool.ntp.org
 ARRAYS
     if [ "$case" = second ]; then
       sed -n 2p "$work/arrays" | sed 's/=Q6-Backup&/=Q6-Far\&/; s/=10\.77\.1\.2&/=10.78.1.2\&/' >"$work/far"
       segment2="--settings '$work/far' --delay-ms 300"
     fi
-    run "--settings '$work/arrays' $([ "$case" = flood ] && echo --flood 2000)" "${case/flood/fixed}"
+    run "--settings '$work/arrays' $([ "$case" = flood ] && echo --flood 2000)" "${1/flood/fixed}"
     # The roads' SETs written out: array 1 on DHCP, array 2 at a fixed address.
     set1="sys.model=Q6-4200&sys.hostname=nas-road&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2031/07/04&time=08:09:10&sys.Time.timeZone=Pacific&sys.Time.ntpServer=pool.ntp.org$tail"
     set2="sys.model=Q6-2100&update=2026.1&sys.hostname=nas-road&nwk.bootproto=none&nwk.ipaddr=10.77.1.42&nwk.netmask=255.255.255.0&sys.gateway=10.77.0.1&sys.dns=10.77.0.53&nwk.mac=00:1B:7A:00:00:02&date=2031/07/04&time=08:09:10&uptime=12345&sys.Time.timeZone=Pacific&sys.Time.ntpServer=none$tail"
-    [ "$case" = dhcp ] && array=1 set=$set1 || array=2 set=$set2
+    case $case in rival) array=1 set=$set1 ;; untouched) array=3 ;; *) array=2 set=$set2 ;; esac
     to=10.77.1.$array chosen=$log
     [ "$case" = second ] && to=10.78.1.2 chosen=$log2
-    same "one SET, to the array's address, with only the edited pairs changed" \
-      "$(request "$to" SET "$set")" "$(log=$chosen logged in SET)"
+    if [ "$case" = untouched ]; then # the clock runs on from the reply to the SET
+      payload() { cut -d' ' -f2 | unhex | cut -c26-; }
+      sent=$(logged in SET | payload)
+      reply=$(logged out GETOK | payload | grep -m1 Q6-Media)
+      noclock() { printf '%s' "$1" | sed -E 's/&(date|time)=[^&]*//g'; }
+      same "one SET, every value as the array reported it but the clock" "$(noclock "$reply")" \
+        "$(noclock "$sent")"
+      seconds() { date -ud "$(printf '%s' "$1" | sed -E 's/.*&date=([^&]*)&time=([^&]*).*/\1 \2/' | tr / -)" +%s; }
+      ran=$(($(seconds "$sent") - $(seconds "$reply")))
+      same "the clock ran on from the reply to the save (2 to 60 s)" yes \
+        "$([ "$ran" -ge 2 ] && [ "$ran" -le 60 ] && echo yes || echo "no: $ran s")"
+    else
+      same "one SET, to the array's address, with only the edited pairs changed" \
+        "$(request "$to" SET "$set")" "$(log=$chosen logged in SET)"
+    fi
     verify=$(request "$to" VERIFY passwd=admin)
     case $case in back | rival) verify=$(lines "$verify" "$verify") ;; esac
     same "the password checked with the chosen array, at each visit to step 2" "$verify" \
@@ -112,7 +107,7 @@ save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" |
     ;;
   search_list)
     # Host names cut to 19 bytes of whole characters in the list; values
-    # longer than 200 bytes shown whole.
+    # longer than 200 bytes shown whole; the last array at the first's address.
     gbk() { printf '%s' "$1" | iconv -f UTF-8 -t GBK; }
     long=$(printf 'dns%.0s' $(seq 100))
     cat >"$work/arrays" <<ARRAYS
@@ -123,32 +118,16 @@ sys.hostname=Q6-NoProto&nwk.ipaddr=10.77.1.4&sys.dns=$long&expect.name=Q6-NoProt
 nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.5&expect.name=&expect.ip=10.77.1.5 (DHCP)
 sys.hostname=Q6-NoAddr&nwk.bootproto=dhcp&expect.name=Q6-NoAddr&expect.ip= (DHCP)
 sys.hostname=$(gbk 存储阵列一号机房二号柜)&nwk.bootproto=none&nwk.ipaddr=10.77.1.7&expect.name=$(gbk 存储阵列一号机房二)&expect.ip=10.77.1.7 (Fixed)
+sys.hostname=Q6-Twin&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:08&expect.name=Q6-Twin&expect.ip=10.77.1.1 (Fixed)
 ARRAYS
-    run "--settings '$work/arrays' --delay-ms 0" list "$work/arrays"
-    ;;
-  search_shared)
-    cat >"$work/arrays" <<ARRAYS
-sys.hostname=Fresh-A&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:0A
-sys.hostname=Fresh-B&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.mac=00:1B:7A:00:00:0B
-sys.hostname=Other&nwk.bootproto=none&nwk.ipaddr=10.77.1.2&nwk.mac=00:1B:7A:00:00:0C
-ARRAYS
-    run "--settings '$work/arrays' --duplicate 2 --delay-ms 0" shared
-    same "\"No\" and the cancelled window send nothing; \"Yes\" one check" \
-      "$(lines "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(logged in)"
-    ;;
-  search_nobody)
-    run "--arrays 3 --reply-to 10.77.0.200" nobody
-    same "the probe" "$probe" "$(logged in)"
-    same "the arrays did answer, to another computer" 3 "$(logged out GETOK | wc -l)"
+    run "--settings '$work/arrays' --duplicate 2 --delay-ms 0" "$1" "$work/arrays"
+    same "only the searches that could listen sent their probe; \"No\" and the cancelled \
+window nothing, \"Yes\" one check" \
+      "$(lines "$probe" "$probe" "$(request 10.77.1.1 VERIFY passwd=admin)")" "$(logged in)"
     ;;
   search_unplugged)
-    Q6_UNPLUGGED=1 run "--arrays 3" unplugged
+    Q6_UNPLUGGED=1 run "--arrays 3" "$1"
     same "nothing reached the arrays" "" "$(logged in)"
-    ;;
-  search_twice)
-    run "--arrays 3 --delay-ms 0" twice
-    same "only the searches that could listen sent their probe" \
-      "$(lines "$probe" "$probe")" "$(logged in)"
     ;;
   search_burst*)
     # Settings of the full 999 bytes, each array its own address, the host name
@@ -159,7 +138,7 @@ ARRAYS
       name="&sys.hostname=Burst-$i"
       printf '%s%s%s\n' "$line" "$(head -c $((999 - ${#line} - ${#name})) /dev/zero | tr '\0' 'p')" "$name"
     done >"$work/arrays"
-    run "--settings '$work/arrays' --burst $count --delay-ms 0" burst "$count"
+    run "--settings '$work/arrays' --burst $count --delay-ms 0" search_burst "$count"
     ;;
   *) echo "unknown case $1" >&2 && exit 2 ;;
 esac

@@ -1,8 +1,8 @@
 // The password window on real Winsock under Wine in the lab (what it sends:
-// lab_test.sh). checks PW ZH: array 1 refuses "a& b" and the empty password,
-// then takes PW (16 bytes), array 2 ZH; a check while another program holds
-// the reply port sends nothing, then, let go, expires: no array is at
-// 10.77.1.9; an address too long for its field sends nothing.
+// lab_test.sh). password_checks PW ZH: array 1 refuses "a& b" and the empty
+// password, then takes PW (16 bytes), array 2 ZH; a check while another
+// program holds the reply port sends nothing, then, let go, expires: no array
+// is at 10.77.1.9; an address too long for its field sends nothing.
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
 
@@ -59,7 +59,7 @@ void RunWindow(const char* address, std::vector<Step> steps, INT_PTR expected) {
 
 // Junk comes before each verdict: the wrong passwords go first, so that junk
 // taken for a VERIFYOK would show.
-void CaseChecks(const lab::Args& passwords) {
+LAB_CASE(password_checks) {
     // The box disables its owner, the password window, itself.
     const Step wrong = ExpectBox("Error", "Wrong password!", [] {
         ok(lab::g_ticks < 100, "the verdict ends the wait (tick %u)", lab::g_ticks);
@@ -71,12 +71,12 @@ void CaseChecks(const lab::Args& passwords) {
     });
     RunWindow("10.77.1.1",
               {TypeAndPressOK(L"a& b"), wrong, emptied, TypeAndPressOK(L""), wrong, emptied,
-               TypeAndPressOK(passwords[0])},
+               TypeAndPressOK(args.at(0))},
               IDOK);
-    RunWindow("10.77.1.2", {TypeAndPressOK(passwords[1])}, IDOK);
+    RunWindow("10.77.1.2", {TypeAndPressOK(args.at(1))}, IDOK);
     // Tick 101 exactly is the exchange's own count (tested natively); on a busy
     // machine a tick due inside the one before is counted apart by the hook.
-    const Step expired = ExpectBox("password_lab", "Error server is not exist!!", [] {
+    const Step expired = ExpectBox("lab_driver", "Error server is not exist!!", [] {
         ok(lab::g_ticks >= 101 && lab::g_ticks <= 104, "the expiry on tick 101 (got %u)",
            lab::g_ticks);
         ExpectUsable(true);
@@ -106,8 +106,3 @@ void CaseChecks(const lab::Args& passwords) {
 }
 
 } // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    return lab::Main(argc, argv, "password", "checks PASSWORD CHINESE", [] { return g_window; },
-                     {{L"checks", 2, CaseChecks}});
-}

@@ -1,7 +1,7 @@
 // The whole road on the real wizard under Wine in the lab, from the welcome
-// window to the save and a new search (the roads: lab_test.sh). The fixed road
-// with a FOLDER stops at each window for tools/screenshots.sh: "ready NAME left
-// top right bottom" on stdout, then waits for FOLDER\NAME.done.
+// window to the save and a new search (the roads: lab_test.sh). A road with a
+// FOLDER stops at each window for tools/screenshots.sh: "ready NAME left top
+// right bottom" on stdout, then waits for FOLDER\NAME.done.
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
@@ -65,15 +65,18 @@ Step DateTime() {
     return On(IDD_DATETIME_PAGE, set, IDC_DATETIME_NEXT, "step3");
 }
 
-// Step 4's new column (the reported one is the byte-exact SET's business),
-// then button `id`.
+// Step 4's new column, and beside it the IP state the array reported, the
+// other one on every road (the rest of that column is the byte-exact SET's
+// business); then button `id`.
 Step Review(bool dhcp, int id = IDC_SAVE) {
     const std::string want =
         dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
              : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10";
-    const auto check = [want](HWND page) {
+    const auto check = [dhcp, want](HWND page) {
         const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
         ok(shown == want, "step 4 shows %s", shown.c_str());
+        ok(lab::Rows(page, kReviewFirstBefore + 4, 1) == (dhcp ? "Fixed" : "DHCP"),
+           "the reported IP state beside it");
     };
     return On(IDD_REVIEW_PAGE, check, id, "step4");
 }
@@ -82,16 +85,11 @@ Step Review(bool dhcp, int id = IDC_SAVE) {
 // read, as the user's would. Tab, Enter, the arrows (→ ↓ ↑), Home (⇱) and
 // End (⇲) are keys; every other character is typed.
 void Keys(const std::wstring& keys) {
+    const std::wstring_view named = L"\t\r→↓↑⇱⇲";
+    const WORD codes[] = {VK_TAB, VK_RETURN, VK_RIGHT, VK_DOWN, VK_UP, VK_HOME, VK_END};
     std::vector<INPUT> input;
     for (const wchar_t c : keys) {
-        const WORD key = c == L'\t'   ? VK_TAB
-                         : c == L'\r' ? VK_RETURN
-                         : c == L'→'  ? VK_RIGHT
-                         : c == L'↓'  ? VK_DOWN
-                         : c == L'↑'  ? VK_UP
-                         : c == L'⇱'  ? VK_HOME
-                         : c == L'⇲'  ? VK_END
-                                      : 0;
+        const WORD key = named.find(c) == named.npos ? 0 : codes[named.find(c)];
         for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
             INPUT one{};
             one.type = INPUT_KEYBOARD;
@@ -109,20 +107,16 @@ void Keys(const std::wstring& keys) {
 std::wstring PickerKeys(LCTYPE format, const SYSTEMTIME& when) {
     wchar_t text[80] = {};
     GetLocaleInfoW(LOCALE_USER_DEFAULT, format, text, 80);
+    const std::wstring_view fields = L"yMdHhms";
+    const int values[] = {
+        when.wYear,   when.wMonth, when.wDay, when.wHour, (when.wHour + 11) % 12 + 1,
+        when.wMinute, when.wSecond};
     std::wstring keys;
     for (const wchar_t* at = text; *at; ++at) {
-        const int value = *at == L'y'   ? when.wYear
-                          : *at == L'M' ? when.wMonth
-                          : *at == L'd' ? when.wDay
-                          : *at == L'H' ? when.wHour
-                          : *at == L'h' ? (when.wHour + 11) % 12 + 1
-                          : *at == L'm' ? when.wMinute
-                          : *at == L's' ? when.wSecond
-                                        : -1;
         if (at != text && at[-1] == *at)
             continue;
-        if (value >= 0)
-            keys += (keys.empty() ? L"" : L"→") + std::to_wstring(value);
+        if (fields.find(*at) != fields.npos)
+            keys += (keys.empty() ? L"" : L"→") + std::to_wstring(values[fields.find(*at)]);
         else if (*at == L't')
             keys += when.wHour < 12 ? L"→A" : L"→P";
     }
@@ -171,7 +165,8 @@ std::vector<Step> KeyRoad() {
 }
 
 // Steps 2 and 3 passed without a touch; step 4 shows the reported values in
-// both columns, the new one's clock running, and is saved seconds later.
+// both columns, whole, "DHCP" as Fixed (only "dhcp" is DHCP), the new one's
+// clock running, and is saved seconds later.
 std::vector<Step> Untouched() {
     static std::string shownTime;
     static double shownAt = 0;
@@ -182,9 +177,9 @@ std::vector<Step> Untouched() {
                [time](HWND page) {
                    const std::string before = lab::Rows(page, kReviewFirstBefore, 5),
                                      after = lab::Rows(page, kReviewFirstNew, 5);
-                   ok(after == "Q6-Store01|10.77.1.1|255.255.0.0|gw.lab|Fixed",
-                      "step 4 shows the reported values: %s", after.c_str());
-                   ok(before == after, "nothing changed: %s", before.c_str());
+                   ok(after == "Q6-Media|10.77.1.3|255.255.0.0|" + std::string(300, 'g') + "|Fixed",
+                      "step 4 shows the reported values: %.80s", after.c_str());
+                   ok(before == after, "nothing changed: %.80s", before.c_str());
                    shownTime = time(page);
                    shownAt = guitest::NowMs();
                }),
@@ -197,8 +192,9 @@ std::vector<Step> Untouched() {
 }
 
 std::vector<Step> Road(const std::string& road) {
-    const bool dhcp = road == "dhcp", back = road == "back", rival = road == "rival";
-    const int line = dhcp || road == "untouched" ? 0 : road == "second" ? 3 : 1;
+    // The rival road takes array 1 to DHCP, the others array 2 to a fixed address.
+    const bool back = road == "back", rival = road == "rival";
+    const int line = rival ? 0 : road == "untouched" ? 2 : road == "second" ? 3 : 1;
     const std::size_t count = road == "second" ? 4 : 3;
     std::vector<Step> steps = {On(IDD_WELCOME, {}, IDC_START, "welcome"),
                                {"the search under way",
@@ -224,16 +220,15 @@ std::vector<Step> Road(const std::string& road) {
                                 "the first pass on step 4");
                              PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
                          }),
-                      On(IDD_WELCOME, {}, IDC_START), SearchEnded(1, count),
+                      On(IDD_WELCOME, {}, IDC_START), SearchEnded(line, count),
                       lab::Password(L"admin")});
-    if (road == "untouched") {
-        const std::vector<Step> untouched = Untouched();
-        steps.insert(steps.end(), untouched.begin(), untouched.end());
-    } else {
-        steps.insert(steps.end(), {Network(dhcp), DateTime(), Review(dhcp, rival ? 0 : IDC_SAVE)});
-    }
+    const std::vector<Step> edits =
+        road == "untouched"
+            ? Untouched()
+            : std::vector{Network(rival), DateTime(), Review(rival, rival ? 0 : IDC_SAVE)};
+    steps.insert(steps.end(), edits.begin(), edits.end());
     if (rival) // A new search selects another array while step 4 waits for "保存".
-        steps.insert(steps.end(), {On(IDD_WELCOME, {}, IDC_START), SearchEnded(0, count, false),
+        steps.insert(steps.end(), {On(IDD_WELCOME, {}, IDC_START), SearchEnded(1, count, false),
                                    On(IDD_REVIEW_PAGE, {}, IDC_SAVE)});
     if (back) // Cancel on the confirmation: nothing is sent, step 4 is usable again.
         steps.insert(steps.end(),
@@ -248,19 +243,18 @@ std::vector<Step> Road(const std::string& road) {
     return steps;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    std::vector<lab::Mode> modes = {
-        {L"keys", 0, [](const lab::Args&) { lab::RunWizard(KeyRoad()); }},
-        {L"fixed", 1, [](const lab::Args& folder) {
-             guitest::g_pictureFolder = folder[0];
-             lab::RunWizard(Road("fixed"));
-         }}};
-    for (const char* road : {"fixed", "dhcp", "back", "rival", "untouched", "second"})
-        modes.push_back(
-            {win::WideFromAnsi(road), 0, [road](const lab::Args&) { lab::RunWizard(Road(road)); }});
-    return lab::Main(argc, argv, "road",
-                     "fixed|dhcp|back|rival|untouched|second|keys [screenshot folder]", nullptr,
-                     modes);
+LAB_CASE(road_keys) {
+    lab::RunWizard(KeyRoad());
 }
+
+// Each road a case (the flood road is the fixed one).
+const bool g_roads = [] {
+    for (const char* road : {"fixed", "back", "rival", "untouched", "second"})
+        lab::AddCase(std::string("road_") + road, [road](const lab::Args& folder) {
+            guitest::g_pictureFolder = folder.empty() ? L"" : folder[0];
+            lab::RunWizard(Road(road));
+        });
+    return true;
+}();
+
+} // namespace

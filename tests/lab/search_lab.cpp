@@ -1,12 +1,12 @@
 // Step 1 end to end against the lab's arrays; lab_test.sh runs one case:
-//   list FILE  the arrays of FILE (settings a line, expected texts in expect.*):
-//              the page and its lines
-//   shared | nobody | unplugged | twice | burst N [BYTES] (BYTES: the receive
-//   buffer asked for)
+//   search_list FILE  the arrays of FILE (settings a line, expected texts in
+//                     expect.*): two windows, the page and its lines, the
+//                     warning for a shared address
+//   search_unplugged | search_burst N [BYTES] (BYTES: the receive buffer asked
+//   for)
 #include "messaging/settings.h"
 #include "messaging/winsock/winsock_io.h"
 #include "pages/page_layouts.h"
-#include "pages/password_dlg.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"
 
@@ -19,12 +19,9 @@ using guitest::FindMessageBox, guitest::Press, guitest::Step;
 using lab::ClickLine, lab::Lines, lab::RunWizard, win::WideFromAnsi;
 
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
-HWND g_first = nullptr;             // twice: the step-1 window step 2 made
+HWND g_first = nullptr;             // list: the step-1 window step 2 made
 
-CSearchPage& Page1() {
-    return lab::Wizard().searchPage;
-}
-const auto Step1 = [] { return Page1().m_hWnd; };
+const auto Step1 = [] { return lab::Wizard().searchPage.m_hWnd; };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
 const auto Selected = [](HWND page) {
     return SendDlgItemMessageW(page, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
@@ -63,87 +60,38 @@ void CheckList(const std::vector<std::string>& arrays) {
     }
 }
 
-void CaseList(const lab::Args& args) {
-    std::vector<std::string> arrays;
-    std::ifstream in("Z:" + win::AnsiFromWide(args[0]), std::ios::binary);
-    for (std::string line; std::getline(in, line);)
-        arrays.push_back(line);
-    RunWizard({kPressStart, WhenIdle([&] {
-                   ok(Lines(Step1()).size() == arrays.size(), "the search lists every array");
-                   CheckList(arrays);
-               })});
-}
-
 Step WarningBox(int answer) {
     const char text[] = "Another array also answers for 10.77.1.1.\nThe password check and the new "
                         "settings will reach every array with this address.\nGo on?";
-    return guitest::ExpectBox("search_lab", text, [answer] {
+    return guitest::ExpectBox("lab_driver", text, [answer] {
         ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "the warning first");
         PostMessageW(FindMessageBox()->window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     });
 }
 
-// Every reply comes twice; A and B report one address.
-void CaseShared(const lab::Args&) {
-    RunWizard({
-        kPressStart,
-        WhenIdle([] {
-            const std::vector<std::wstring> want = {L"Fresh-A", L"Fresh-A", L"Fresh-B",
-                                                    L"Fresh-B", L"Other",   L"Other"};
-            ok(Lines(Step1()) == want, "each reply listed, the repeated ones too");
-            Press(Step1(), IDOK);
-        }),
-        WarningBox(IDNO),
-        WhenIdle([] {
-            ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "\"No\": no password window");
-            ok(Selected(Step1()) == 0, "\"No\": the selection as it was");
-            Choose(4);
-        }),
-        lab::Password(L""), // a repeated reply is no second array: no warning
-        WhenIdle([] { Choose(2); }),
-        WarningBox(IDYES),
-        lab::Password(L"admin"),
-        guitest::On(IDD_NETWORK_PAGE),
-    });
-}
-
-// Every reply goes to another computer.
-void CaseNobody(const lab::Args&) {
-    RunWizard({kPressStart, WhenIdle([] {
+// This computer's one adapter down: the search says at once that it could not
+// be sent, then runs out its 16 ticks with nothing listed. (The password check
+// and the save end such a send as one that cannot listen or cannot name its
+// array: lab_password_checks, lab_review_saves.)
+LAB_CASE(search_unplugged) {
+    RunWizard({kPressStart, guitest::ExpectBox(kSendCaption, kSendText), WhenIdle([] {
                    ok(lab::g_ticks == 16, "the search ends after tick 16 (%u)", lab::g_ticks);
                    ok(Lines(Step1()).empty(), "none listed");
                    ok(!Enabled(Step1(), IDOK), "确定 off");
                })});
 }
 
-// This computer's one adapter down: every request says at once that it could
-// not be sent. The search then runs out its ticks with nothing listed, the
-// password window stays usable, the save ends as one that failed.
-void CaseUnplugged(const lab::Args&) {
-    const Step sendBox = guitest::ExpectBox(kSendCaption, kSendText);
-    RunWizard({kPressStart, sendBox, WhenIdle([] {
-                   ok(Lines(Step1()).empty(), "none listed");
-                   ok(!Enabled(Step1(), IDOK), "确定 off");
-               })});
-    CWizard& wizard = lab::Wizard();
-    const auto run = std::make_shared<WizardRun>(WizardRun{"nwk.ipaddr=10.77.1.1", "x=1"});
-    guitest::StartScript({lab::Password(L"admin"), sendBox, lab::Password(L"")});
-    ok(CPasswordDlg(*run, wizard.passwordProgress).DoModal() == IDCANCEL, "usable, cancelled");
-    guitest::EndScript();
-    wizard.MoveTo(nullptr, wizard.reviewPage, run);
-    guitest::StartScript({guitest::On(IDD_REVIEW_PAGE, {}, IDC_SAVE),
-                          guitest::On(IDD_CONFIRM, {}, IDOK), sendBox,
-                          guitest::ExpectBox("Status", "Configurations have saved Fail!")});
-    while (wizard.reviewPage.IsWindow())
-        guitest::PumpFor(10);
-    guitest::EndScript();
-}
-
-// Two step-1 windows, from step 2's "上一步" and "开始", each with its own list:
-// the one that cannot listen sends nothing and keeps its list as it was,
-// empty at first; a search that finds the port held changes nothing either;
-// a line chosen in one window is what that window's double click opens.
-void CaseTwice(const lab::Args&) {
+// The arrays of FILE, each reply twice, in two step-1 windows, from step 2's
+// "上一步" and "开始", each with its own list: the one that cannot listen sends
+// nothing and keeps its list as it was, empty at first; a search that finds
+// the port held changes nothing either; a line chosen in one window is what
+// that window's double click opens. Then the list of the second, line by line,
+// and "确定" on the last array (line 14), whose address the first reports too.
+LAB_CASE(search_list) {
+    static std::vector<std::string> arrays;
+    std::ifstream in("Z:" + win::AnsiFromWide(args.at(0)), std::ios::binary);
+    for (std::string line; std::getline(in, line);) // every reply comes twice
+        arrays.insert(arrays.end(), {line, line});
     static SOCKET held = INVALID_SOCKET;
     const Step bindBox =
         guitest::ExpectBox("bind error", "Failed to bind CLIENT_PORT!\nError Code");
@@ -166,7 +114,7 @@ void CaseTwice(const lab::Args&) {
         bindBox,
         {"both searches ended", bothIdle,
          [] {
-             ok(!Lines(g_first).empty(), "the first lists the arrays");
+             ok(Lines(g_first).size() == arrays.size(), "the first lists every array");
              ok(Lines(Step1()).empty() && !Enabled(Step1(), IDOK), "the second, unheard, none");
              ClickLine(g_first, 1);
              held = lab::HoldClientPort(); // and the next search cannot listen
@@ -176,19 +124,32 @@ void CaseTwice(const lab::Args&) {
         {"that search ended", bothIdle,
          [] {
              closesocket(held);
-             ok(Lines(g_first).size() == 3, "the list as it was");
+             ok(Lines(g_first).size() == arrays.size(), "the list as it was");
              ok(Selected(g_first) == 1 && Enabled(g_first, IDOK), "its selection, 确定 on");
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
         WhenIdle([] {
+            ok(Lines(Step1()).size() == arrays.size(), "each window its own list");
+            CheckList(arrays);
             ClickLine(Step1(), 2);
             g_opened.clear();
             ClickLine(g_first, 0, true);
-            const std::string ip = lab::Rows(g_first, kSearchFirstField + 1, 1);
-            ok(Lines(Step1()).size() == 3, "each window its own list");
-            ok(g_opened == std::vector{L"http://" + WideFromAnsi(ip.substr(0, ip.find(' ')))},
+            ok(g_opened ==
+                   std::vector{L"http://" + WideFromAnsi(GetSetting(arrays[0], "nwk.ipaddr"))},
                "a double click opens its own window's line");
+            Choose(2);
         }),
+        lab::Password(L""), // a repeated reply is no second array: no warning
+        WhenIdle([] { Choose(14); }),
+        WarningBox(IDNO),
+        WhenIdle([] {
+            ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "\"No\": no password window");
+            ok(Selected(Step1()) == 14, "\"No\": the selection as it was");
+            Press(Step1(), IDOK);
+        }),
+        WarningBox(IDYES),
+        lab::Password(L"admin"),
+        guitest::On(IDD_NETWORK_PAGE),
     });
 }
 
@@ -202,16 +163,15 @@ LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HC_ACTION && call->message == WM_SETTEXT && g_probeHook &&
-        GetDlgCtrlID(call->hwnd) == IDC_PROGRESS_MESSAGE && Step1() != nullptr &&
-        GetWindow(GetParent(call->hwnd), GW_OWNER) == Step1()) {
+        GetDlgCtrlID(call->hwnd) == IDC_PROGRESS_MESSAGE) {
         g_probedAt = guitest::NowMs();
         UnhookWindowsHookEx(std::exchange(g_probeHook, nullptr));
     }
     return next;
 }
 
-void CaseBurst(const lab::Args& args) {
-    const std::string count = win::AnsiFromWide(args[0]);
+LAB_CASE(search_burst) {
+    const std::string count = win::AnsiFromWide(args.at(0));
     if (args.size() > 1)
         g_receiveBufferRequest = std::stoi(args[1]);
     g_probeHook = SetWindowsHookExW(WH_CALLWNDPROC, NoteProbe, nullptr, GetCurrentThreadId());
@@ -232,17 +192,4 @@ void CaseBurst(const lab::Args& args) {
 
 void OpenWebPage(const std::wstring& address) {
     g_opened.push_back(address);
-}
-
-int wmain(int argc, wchar_t** argv) {
-    // The exchange ticks of step 1, or in `twice` of the window step 2 made.
-    return lab::Main(argc, argv, "search", "list FILE | shared | nobody | twice | burst N [BYTES]",
-                     [] { return g_first ? g_first : Step1(); },
-                     {{L"list", 1, CaseList},
-                      {L"shared", 0, CaseShared},
-                      {L"nobody", 0, CaseNobody},
-                      {L"unplugged", 0, CaseUnplugged},
-                      {L"twice", 0, CaseTwice},
-                      {L"burst", 1, CaseBurst},
-                      {L"burst", 2, CaseBurst}});
 }

@@ -27,7 +27,7 @@ counters() {
 }
 before=$(counters)
 start=$(date +%s%N)
-"$1" "$2" fixed >"$3" 2>&1
+"$1" "$2" road_fixed >"$3" 2>&1
 rc=$?
 echo "$before $(counters) $((($(date +%s%N) - start) / 1000000)) $rc"
 ROAD
@@ -36,7 +36,7 @@ road() { # NAME SIM-ARGS: "in noports rcvbuf in' noports' rcvbuf' ms rc" on stdo
   rm -f "$work/$1.log"
   "$root/tools/lab.sh" --sim "$native/tools/array_sim/q6-array-sim" \
     --sim-args "--log '$work/$1.log' $2" -- \
-    bash "$work/road.sh" "$root/tools/wine-run.sh" "$win/tests/lab/road_lab.exe" "$work/$1.out"
+    bash "$work/road.sh" "$root/tools/wine-run.sh" "$win/tests/lab/lab_driver.exe" "$work/$1.out"
 }
 
 echo "fixed road, $flood hostile datagrams before every answer"

@@ -11,7 +11,7 @@ set -uo pipefail
 export LC_ALL=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 native=$root/build/native
-driver=$root/build/win/tests/lab/search_lab.exe
+driver=$root/build/win/tests/lab/lab_driver.exe
 sim=$native/tools/array_sim/q6-array-sim
 work=$(mktemp -d /tmp/q6burst.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -29,7 +29,7 @@ for n in "${counts[@]}"; do
     extra=()
     [ "$buffer" = granted ] || extra=("$buffer")
     figure=$("$root/tools/lab.sh" --sim "$sim" --sim-args "$args" -- \
-      "$root/tools/wine-run.sh" "$driver" burst "$n" "${extra[@]}" 2>/dev/null | grep '^burst of')
+      "$root/tools/wine-run.sh" "$driver" search_burst "$n" "${extra[@]}" 2>/dev/null | grep '^burst of')
     echo "N=$n wizard, buffer $buffer: ${figure#burst of }"
   done
   bare=$("$root/tools/lab.sh" --sim "$sim" --sim-args "$args" -- \
