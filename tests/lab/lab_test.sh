@@ -94,6 +94,8 @@ ARRAYS
     else
       same "one SET, to the array's address, with only the edited pairs changed" \
         "$(request "$to" SET "$set")" "$(log=$chosen logged in SET)"
+      [ "$case" = rival ] || same "the array took it: the new search's answer names it" 1 \
+        "$(log=$chosen logged out GETOK | cut -d' ' -f2 | unhex | grep -c 'sys.hostname=nas-road&')"
     fi
     verify=$(request "$to" VERIFY passwd=admin)
     case $case in back | rival) verify=$(lines "$verify" "$verify") ;; esac
