@@ -56,16 +56,16 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
       "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
     ;;
   road_*)
-    # The "SET" must be the array's settings with only the edited pairs changed:
-    # unknown keys, keys that end like known ones (update=, uptime=) and the
-    # order stay. Array 3, the untouched road's, has values the page cannot show
-    # whole or would write in its own form: two servers, a long gateway name,
-    # the array's own mode word, an empty zone, no server. The flood road: 2,000
-    # hostile datagrams before every answer. The second road: array 2's
-    # settings on a second segment, answering later.
+    # The "SET" must be the array's settings with only the edited pairs changed: unknown keys,
+    # keys that end like known ones (update=, uptime=) and the order stay. Array 1 reports
+    # "dhcp ", which is no DHCP (only "dhcp" is). Array 3, the untouched road's, has values
+    # the page cannot show whole or would write in its own form: two servers, a long gateway
+    # name, the array's own mode word, an empty zone, no server. The flood road: 2,000 hostile
+    # datagrams before every answer. The second road: array 2's settings on a second segment,
+    # answering later.
     tail='&sys.Time.ntpServerList=pool.ntp.org,time.nist.gov&web.port=80'
     cat >"$work/arrays" <<ARRAYS
-sys.model=Q6-4200&sys.hostname=Q6-Store01&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=pool.ntp.org$tail
+sys.model=Q6-4200&sys.hostname=Q6-Store01&nwk.bootproto=dhcp &nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:01&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=pool.ntp.org$tail
 sys.model=Q6-2100&update=2026.1&sys.hostname=Q6-Backup&nwk.bootproto=dhcp&nwk.ipaddr=10.77.1.2&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&nwk.mac=00:1B:7A:00:00:02&date=2000/01/01&time=00:00:00&uptime=12345&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none$tail
 sys.hostname=Q6-Media&nwk.bootproto=DHCP&nwk.ipaddr=10.77.1.3&nwk.netmask=255.255.0.0&sys.gateway=$(printf 'g%.0s' $(seq 300))&sys.dns=10.77.0.253,10.77.0.252&date=2000/01/01&time=00:00:00&sys.Time.timeZone=&sys.Time.ntpServerList=pool.ntp.org
 ARRAYS
