@@ -119,24 +119,27 @@ void Change(int picker, SYSTEMTIME time) {
 
 } // namespace
 
-// A click or Enter destroys the page and shows the next, owned by the welcome
-// window. A target that has a window already (hidden by Esc, here another
-// run's) is made anew for the run of the page it is entered from, so that no
-// page shows what its run would not send; "开始" only shows a step 1 that has
-// a window.
-GUI_TEST(forward_moves_make_the_next_page_for_the_run) {
+// A click or Enter destroys the page and shows the target, owned by the welcome
+// window; Back keeps the run and stores nothing. A target that has a window
+// already (hidden by Esc, here another run's) is made anew for the run of the
+// page it is entered from, so that no page shows what its run would not send;
+// a step 1 that has a window is only shown, and nothing else happens.
+GUI_TEST(moves_make_the_target_page_for_the_run) {
     const struct {
         CWizardPage* from; // null: the welcome window
         int button;
         CWizardPage* to;
     } moves[] = {{nullptr, IDC_START, &g_wizard.searchPage},
                  {&g_wizard.networkPage, IDC_NETWORK_NEXT, &g_wizard.dateTimePage},
-                 {&g_wizard.dateTimePage, IDC_DATETIME_NEXT, &g_wizard.reviewPage}};
+                 {&g_wizard.dateTimePage, IDC_DATETIME_NEXT, &g_wizard.reviewPage},
+                 {&g_wizard.reviewPage, IDC_REVIEW_BACK, &g_wizard.dateTimePage},
+                 {&g_wizard.dateTimePage, IDC_DATETIME_BACK, &g_wizard.networkPage},
+                 {&g_wizard.networkPage, IDC_NETWORK_BACK, &g_wizard.backSearchPage}};
     for (const bool open : {false, true})
         for (const auto& move : moves) {
             Wizard wizard(nullptr, kNetwork);
             const UINT id = move.to->TemplateId();
-            const bool step1 = move.to == &g_wizard.searchPage;
+            const bool step1 = id == IDD_SEARCH_PAGE, kept = open && step1;
             if (open) {
                 g_wizard.MoveTo(nullptr, *move.to, step1 ? nullptr : std::make_shared<WizardRun>());
                 guitest::PressKey(move.to->m_hWnd, VK_ESCAPE);
@@ -149,48 +152,30 @@ GUI_TEST(forward_moves_make_the_next_page_for_the_run) {
                "%u: expected Esc to hide it", id);
             const HWND from = move.from ? move.from->m_hWnd : wizard.welcome.m_hWnd;
             const HWND button = GetDlgItem(from, move.button);
+            SendMessageW(from, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE); // for Enter
             (&move - moves + open) % 2 ? guitest::PressKey(button, VK_RETURN)
                                        : guitest::Press(from, move.button);
-            ok(move.to->IsWindowVisible() && PageWindowCount() == 1,
+            ok(move.to->IsWindowVisible() && PageWindowCount() == 1 + (kept && move.from),
                "%u (open %d): expected it shown alone", id, open);
-            ok((move.to->m_hWnd == target) == (open && step1), "%u (open %d): made anew", id, open);
+            ok((move.to->m_hWnd == target) == kept, "%u (open %d): made anew", id, open);
             ok(GetWindow(move.to->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd,
                "%u: owned by the welcome window", id);
-            ok(move.from ? !IsWindow(from) : IsWindowEnabled(from), "%u: the page before gone", id);
+            ok(move.from ? IsWindow(from) == kept : IsWindowEnabled(from),
+               "%u (open %d): the page before gone", id, open);
             ok(move.to->Run() == (step1 ? nullptr : wizard.run), "%u: made for the run", id);
+            // Back leads to a template of a lower number.
+            ok(!move.from || id > move.from->TemplateId() || wizard.run->working == kNetwork,
+               "%u: nothing stored", id);
+            if (!step1 || !move.from || open)
+                continue;
+            // Back's step 1 is its own: "开始" opens another beside, "退出" closes one.
+            guitest::AwaitIdle();
+            guitest::Press(wizard.welcome.m_hWnd, IDC_START);
+            ok(PageWindowCount() == 2, "expected \"开始\" to open a step 1 beside");
+            guitest::Press(move.to->m_hWnd, IDC_SEARCH_EXIT);
+            ok(PageWindowCount() == 1 && g_wizard.searchPage.IsWindow(),
+               "expected 退出 to close its own");
         }
-}
-
-// Back keeps the run and makes the step before anew from it, storing nothing;
-// from step 2 it opens a fresh step 1 of its own, beside the one "开始" opens.
-// "退出" closes a step 1.
-GUI_TEST(back_moves_keep_the_run_and_step1_exits) {
-    const std::string edited = "sys.hostname=edited&nwk.bootproto=none";
-    Wizard wizard(&g_wizard.reviewPage, edited);
-    HWND page = g_wizard.reviewPage.m_hWnd;
-    const struct {
-        int button;
-        CWizardPage* previous;
-    } backs[] = {{IDC_REVIEW_BACK, &g_wizard.dateTimePage},
-                 {IDC_DATETIME_BACK, &g_wizard.networkPage},
-                 {IDC_NETWORK_BACK, &g_wizard.backSearchPage}};
-    for (const auto& back : backs) {
-        guitest::Press(page, back.button);
-        const bool step1 = back.previous == &g_wizard.backSearchPage;
-        const UINT id = back.previous->TemplateId();
-        ok(!IsWindow(page) && PageWindowCount() == 1 && back.previous->IsWindowVisible(),
-           "to %u: expected the page gone, the step before shown alone", id);
-        ok(GetWindow(back.previous->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd,
-           "%u: owned by the welcome window", id);
-        ok(back.previous->Run() == (step1 ? nullptr : wizard.run), "%u: for the run", id);
-        ok(wizard.run->working == edited, "%u: nothing stored", id);
-        page = back.previous->m_hWnd;
-    }
-    guitest::AwaitIdle(); // step 1 searches as it opens: nobody answers
-    guitest::Press(wizard.welcome.m_hWnd, IDC_START);
-    ok(PageWindowCount() == 2, "expected \"开始\" to open a step 1 beside");
-    guitest::Press(page, IDC_SEARCH_EXIT);
-    ok(PageWindowCount() == 1 && g_wizard.searchPage.IsWindow(), "expected 退出 to close its own");
 }
 
 HHOOK g_hook = nullptr;
