@@ -382,8 +382,8 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
                what.c_str(), row.textId);
             SendMessageW(p.page->m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(control));
-            ok(GetTextColor(dc) == row.colour, "\"%s\": colour %06lx", what.c_str(),
-               GetTextColor(dc));
+            ok(GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,
+               "\"%s\": colour %06lx on %06lx", what.c_str(), GetTextColor(dc), GetBkColor(dc));
             if (control == label)
                 label = GetWindow(label, GW_HWNDNEXT);
         }
