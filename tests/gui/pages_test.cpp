@@ -332,20 +332,17 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
     const int dpi = SystemDpi();
     const wchar_t *name = L"nas-server-numb", *ip = L"255.255.255.255", *date = L"2006/03/07",
                   *hms = L"09:05:00";
+    const std::vector<std::wstring> step1 = {name, ip, ip, ip, ip, L"00:11:22:33:44:55"},
+                                    step4 = {name, ip, ip, ip, L"Fixed", date, hms};
     const struct {
         CWizardPage* page;
         std::span<const RunTimeControl> layout;
         int pixelsE, pixelsF;             // at 96 DPI
         std::vector<std::wstring> values; // of the fields in their order (step 4: each column)
-    } pages[] = {
-        {&g_wizard.searchPage,
-         kSearchPageLayout,
-         20,
-         17,
-         {name, ip, ip, ip, ip, L"00:11:22:33:44:55"}},
-        {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
-        {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
-        {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, {name, ip, ip, ip, L"Fixed", date, hms}}};
+    } pages[] = {{&g_wizard.searchPage, kSearchPageLayout, 20, 17, step1},
+                 {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
+                 {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
+                 {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, step4}};
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const auto& p : pages) {
         const Wizard wizard(p.page, kNetwork);
