@@ -197,16 +197,14 @@ GUI_TEST(a_search_ends_while_its_tick_runs_a_modal_loop) {
     PostMessageW(g_wizard.searchPage.m_hWnd, WM_PING_ASYNCH, 0xDEAD,
                  WSAMAKESELECTREPLY(FD_READ, WSAECONNRESET));
     g_hook = SetWindowsHookExW(WH_GETMESSAGE, SaveInTick, nullptr, GetCurrentThreadId());
-    bool done = false;
     guitest::StartScript(
         {{"the confirmation", [] { return !guitest::DialogWindows(IDD_CONFIRM).empty(); }, [] {}},
          {"the search over", [] { return !g_wizard.searchProgress.IsWindow(); },
-          [&done] {
+          [] {
               ok(!guitest::FindMessageBox(), "no box for another socket's notification");
               PostMessageW(guitest::DialogWindows(IDD_CONFIRM).at(0), WM_COMMAND, IDCANCEL, 0);
-              done = true;
           }}});
-    while (!done)
+    while (g_wizard.searchProgress.IsWindow() || !guitest::DialogWindows(IDD_CONFIRM).empty())
         guitest::PumpFor(10);
     guitest::PumpFor(50);
     guitest::EndScript();
