@@ -8,25 +8,6 @@
 
 #include <uxtheme.h>
 
-namespace {
-
-// The brush a control is given when it asks its parent.
-HBRUSH AskParent(CWnd& parent, CWnd& control) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const auto brush = reinterpret_cast<HBRUSH>(parent.SendMessage(
-        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control.m_hWnd)));
-    DeleteDC(dc);
-    return brush;
-}
-
-COLORREF BrushColour(HBRUSH brush) {
-    LOGBRUSH info = {};
-    GetObjectW(brush, sizeof(info), &info);
-    return info.lbColor;
-}
-
-} // namespace
-
 GUI_TEST(colour_controls_draw_unthemed_with_one_brush) {
     CDialog page(IDD_CONFIRM);
     page.Create();
@@ -38,11 +19,18 @@ GUI_TEST(colour_controls_draw_unthemed_with_one_brush) {
     ok(GetWindowTheme(page.GetDlgItem(IDOK)) != nullptr && GetWindowTheme(group.m_hWnd) == nullptr,
        "expected a themed plain button and an unthemed coloured one");
 
-    const HBRUSH first = AskParent(page, label);
+    // The brush the label is given when it asks the page (with no context to colour).
+    const auto brush = [&] {
+        return reinterpret_cast<HBRUSH>(
+            page.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(label.m_hWnd)));
+    };
+    const HBRUSH first = brush();
     for (int i = 0; i < 50; ++i)
         label.SetBkColor(RGB(i, i, i));
-    const HBRUSH last = AskParent(page, label);
-    ok((last == first || GetObjectType(first) == 0) && BrushColour(last) == RGB(49, 49, 49),
+    const HBRUSH last = brush();
+    LOGBRUSH drawn = {};
+    GetObjectW(last, sizeof drawn, &drawn);
+    ok((last == first || GetObjectType(first) == 0) && drawn.lbColor == RGB(49, 49, 49),
        "expected the replaced brushes deleted, the current one of the last colour");
     page.DestroyWindow();
 }
