@@ -98,17 +98,6 @@ std::string Text(const SYSTEMTIME& d, const SYSTEMTIME& t) {
     return text;
 }
 
-std::string Picked() { // what the pickers show
-    SYSTEMTIME date = {}, time = {};
-    SendMessageW(Step3(IDC_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
-    SendMessageW(Step3(IDC_TIME), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-    return Text(date, time);
-}
-
-std::string Written(const WizardRun& run) {
-    return GetSetting(run.working, "date") + " " + GetSetting(run.working, "time");
-}
-
 // The value and notification a change by the user's keys or calendar gives.
 void Change(int picker, SYSTEMTIME time) {
     SendMessageW(Step3(picker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
@@ -119,24 +108,27 @@ void Change(int picker, SYSTEMTIME time) {
 
 } // namespace
 
-// A click or Enter destroys the page and shows the next, owned by the welcome
-// window. A target that has a window already (hidden by Esc, here another
-// run's) is made anew for the run of the page it is entered from, so that no
-// page shows what its run would not send; "开始" only shows a step 1 that has
-// a window.
-GUI_TEST(forward_moves_make_the_next_page_for_the_run) {
+// A click or Enter destroys the page and shows the target, owned by the welcome
+// window; Back keeps the run and stores nothing. A target that has a window
+// already (hidden by Esc, here another run's) is made anew for the run of the
+// page it is entered from, so that no page shows what its run would not send;
+// a step 1 that has a window is only shown, and nothing else happens.
+GUI_TEST(moves_make_the_target_page_for_the_run) {
     const struct {
         CWizardPage* from; // null: the welcome window
         int button;
         CWizardPage* to;
     } moves[] = {{nullptr, IDC_START, &g_wizard.searchPage},
                  {&g_wizard.networkPage, IDC_NETWORK_NEXT, &g_wizard.dateTimePage},
-                 {&g_wizard.dateTimePage, IDC_DATETIME_NEXT, &g_wizard.reviewPage}};
+                 {&g_wizard.dateTimePage, IDC_DATETIME_NEXT, &g_wizard.reviewPage},
+                 {&g_wizard.reviewPage, IDC_REVIEW_BACK, &g_wizard.dateTimePage},
+                 {&g_wizard.dateTimePage, IDC_DATETIME_BACK, &g_wizard.networkPage},
+                 {&g_wizard.networkPage, IDC_NETWORK_BACK, &g_wizard.backSearchPage}};
     for (const bool open : {false, true})
         for (const auto& move : moves) {
             Wizard wizard(nullptr, kNetwork);
             const UINT id = move.to->TemplateId();
-            const bool step1 = move.to == &g_wizard.searchPage;
+            const bool step1 = id == IDD_SEARCH_PAGE, kept = open && step1;
             if (open) {
                 g_wizard.MoveTo(nullptr, *move.to, step1 ? nullptr : std::make_shared<WizardRun>());
                 guitest::PressKey(move.to->m_hWnd, VK_ESCAPE);
@@ -149,48 +141,30 @@ GUI_TEST(forward_moves_make_the_next_page_for_the_run) {
                "%u: expected Esc to hide it", id);
             const HWND from = move.from ? move.from->m_hWnd : wizard.welcome.m_hWnd;
             const HWND button = GetDlgItem(from, move.button);
+            SendMessageW(from, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE); // for Enter
             (&move - moves + open) % 2 ? guitest::PressKey(button, VK_RETURN)
                                        : guitest::Press(from, move.button);
-            ok(move.to->IsWindowVisible() && PageWindowCount() == 1,
+            ok(move.to->IsWindowVisible() && PageWindowCount() == 1 + (kept && move.from),
                "%u (open %d): expected it shown alone", id, open);
-            ok((move.to->m_hWnd == target) == (open && step1), "%u (open %d): made anew", id, open);
+            ok((move.to->m_hWnd == target) == kept, "%u (open %d): made anew", id, open);
             ok(GetWindow(move.to->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd,
                "%u: owned by the welcome window", id);
-            ok(move.from ? !IsWindow(from) : IsWindowEnabled(from), "%u: the page before gone", id);
+            ok(move.from ? IsWindow(from) == kept : IsWindowEnabled(from),
+               "%u (open %d): the page before gone", id, open);
             ok(move.to->Run() == (step1 ? nullptr : wizard.run), "%u: made for the run", id);
+            // Back leads to a template of a lower number.
+            ok(!move.from || id > move.from->TemplateId() || wizard.run->working == kNetwork,
+               "%u: nothing stored", id);
+            if (!step1 || !move.from || open)
+                continue;
+            // Back's step 1 is its own: "开始" opens another beside, "退出" closes one.
+            guitest::AwaitIdle();
+            guitest::Press(wizard.welcome.m_hWnd, IDC_START);
+            ok(PageWindowCount() == 2, "expected \"开始\" to open a step 1 beside");
+            guitest::Press(move.to->m_hWnd, IDC_SEARCH_EXIT);
+            ok(PageWindowCount() == 1 && g_wizard.searchPage.IsWindow(),
+               "expected 退出 to close its own");
         }
-}
-
-// Back keeps the run and makes the step before anew from it, storing nothing;
-// from step 2 it opens a fresh step 1 of its own, beside the one "开始" opens.
-// "退出" closes a step 1.
-GUI_TEST(back_moves_keep_the_run_and_step1_exits) {
-    const std::string edited = "sys.hostname=edited&nwk.bootproto=none";
-    Wizard wizard(&g_wizard.reviewPage, edited);
-    HWND page = g_wizard.reviewPage.m_hWnd;
-    const struct {
-        int button;
-        CWizardPage* previous;
-    } backs[] = {{IDC_REVIEW_BACK, &g_wizard.dateTimePage},
-                 {IDC_DATETIME_BACK, &g_wizard.networkPage},
-                 {IDC_NETWORK_BACK, &g_wizard.backSearchPage}};
-    for (const auto& back : backs) {
-        guitest::Press(page, back.button);
-        const bool step1 = back.previous == &g_wizard.backSearchPage;
-        const UINT id = back.previous->TemplateId();
-        ok(!IsWindow(page) && PageWindowCount() == 1 && back.previous->IsWindowVisible(),
-           "to %u: expected the page gone, the step before shown alone", id);
-        ok(GetWindow(back.previous->m_hWnd, GW_OWNER) == wizard.welcome.m_hWnd,
-           "%u: owned by the welcome window", id);
-        ok(back.previous->Run() == (step1 ? nullptr : wizard.run), "%u: for the run", id);
-        ok(wizard.run->working == edited, "%u: nothing stored", id);
-        page = back.previous->m_hWnd;
-    }
-    guitest::AwaitIdle(); // step 1 searches as it opens: nobody answers
-    guitest::Press(wizard.welcome.m_hWnd, IDC_START);
-    ok(PageWindowCount() == 2, "expected \"开始\" to open a step 1 beside");
-    guitest::Press(page, IDC_SEARCH_EXIT);
-    ok(PageWindowCount() == 1 && g_wizard.searchPage.IsWindow(), "expected 退出 to close its own");
 }
 
 HHOOK g_hook = nullptr;
@@ -216,16 +190,14 @@ GUI_TEST(a_search_ends_while_its_tick_runs_a_modal_loop) {
     PostMessageW(g_wizard.searchPage.m_hWnd, WM_PING_ASYNCH, 0xDEAD,
                  WSAMAKESELECTREPLY(FD_READ, WSAECONNRESET));
     g_hook = SetWindowsHookExW(WH_GETMESSAGE, SaveInTick, nullptr, GetCurrentThreadId());
-    bool done = false;
     guitest::StartScript(
         {{"the confirmation", [] { return !guitest::DialogWindows(IDD_CONFIRM).empty(); }, [] {}},
          {"the search over", [] { return !g_wizard.searchProgress.IsWindow(); },
-          [&done] {
+          [] {
               ok(!guitest::FindMessageBox(), "no box for another socket's notification");
               PostMessageW(guitest::DialogWindows(IDD_CONFIRM).at(0), WM_COMMAND, IDCANCEL, 0);
-              done = true;
           }}});
-    while (!done)
+    while (g_wizard.searchProgress.IsWindow() || !guitest::DialogWindows(IDD_CONFIRM).empty())
         guitest::PumpFor(10);
     guitest::PumpFor(50);
     guitest::EndScript();
@@ -299,28 +271,46 @@ GUI_TEST(a_refused_next_writes_nothing) {
 }
 
 // Read 1.5 s before the page opens, the stored clock shows a second on and
-// turns midnight while the test waits, in the pickers the user left alone.
+// turns midnight while the test waits, in the pickers the user left alone. A
+// date the pickers refuse leaves both at this computer's clock, running from
+// now, not from when the settings were read (here an hour ahead).
 GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
     static const struct {
         int picker; // 0: untouched
         bool change;
-        const char* written; // "00:00:0" where the time runs
+        const char* written; // "00:00:0" where the time runs; null: this computer's clock
     } cases[] = {
         {0, false, "2007/01/01 00:00:0"},        {IDC_DATE, false, "2006/12/31 00:00:0"},
         {IDC_DATE, true, "2006/05/05 00:00:0"},  {IDC_TIME, false, "2007/01/01 23:59:59"},
-        {IDC_TIME, true, "2007/01/01 12:00:00"},
+        {IDC_TIME, true, "2007/01/01 12:00:00"}, {0, false, nullptr},
+    };
+    const auto local = [] {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        return Text(now, now);
     };
     for (const auto& c : cases) {
-        const Wizard wizard(&g_wizard.dateTimePage, kDateTime, 1500ms);
-        ok(Picked() == "2006/12/31 23:59:59", "expected 23:59:59 shown, got %s", Picked().c_str());
+        const std::string before = local();
+        const Wizard wizard(&g_wizard.dateTimePage,
+                            c.written ? kDateTime : With(kDateTime, "date", ""),
+                            c.written ? Clock::duration(1500ms) : -1h);
+        SYSTEMTIME date = {}, time = {};
+        SendMessageW(Step3(IDC_DATE), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+        SendMessageW(Step3(IDC_TIME), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+        const std::string shown = Text(date, time);
+        ok(!c.written || shown == "2006/12/31 23:59:59", "expected 23:59:59 shown, got %s",
+           shown.c_str());
         if (c.change)
             Change(c.picker, {2006, 5, 0, 5, 12, 0, 0, 0});
         else if (c.picker)
             SetFocus(Step3(c.picker));
         guitest::PumpFor(1300);
         guitest::Press(g_wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
-        ok(Written(*wizard.run).starts_with(c.written), "picker %d%s: expected %s, got %s",
-           c.picker, c.change ? " changed" : "", c.written, Written(*wizard.run).c_str());
+        const std::string written =
+            GetSetting(wizard.run->working, "date") + " " + GetSetting(wizard.run->working, "time");
+        ok(c.written ? written.starts_with(c.written) : before < written && written <= local(),
+           "picker %d%s: expected %s, got %s", c.picker, c.change ? " changed" : "",
+           c.written ? c.written : "this computer's clock", written.c_str());
         // Set by the user, the clock is sent as set, and step 3 reopened runs from it;
         // left alone, it runs on from the reply until the save.
         ok(wizard.run->clockRuns == !c.change, "picker %d: the clock runs: %d", c.picker,
@@ -330,22 +320,6 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
     }
 }
 
-GUI_TEST(datetime_a_refused_date_leaves_this_computers_clock) {
-    const auto local = [] {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        return Text(now, now);
-    };
-    const std::string before = local();
-    const Wizard wizard(&g_wizard.dateTimePage, With(kDateTime, "date", ""));
-    const std::string opened = Picked();
-    guitest::PumpFor(1300);
-    ok(Picked() != opened, "expected this computer's clock running from %s", opened.c_str());
-    guitest::Press(g_wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
-    ok(before <= Written(*wizard.run) && Written(*wizard.run) <= local(),
-       "expected this computer's clock %s, got %s", before.c_str(), Written(*wizard.run).c_str());
-}
-
 // At the screen's DPI the bold fonts, given in pixels for 96 DPI, grow with the
 // point fonts, and every text shows whole on one line in its own font and colour: each
 // label, and in each value field the widest value it will be given.
@@ -353,20 +327,17 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
     const int dpi = SystemDpi();
     const wchar_t *name = L"nas-server-numb", *ip = L"255.255.255.255", *date = L"2006/03/07",
                   *hms = L"09:05:00";
+    const std::vector<std::wstring> step1 = {name, ip, ip, ip, ip, L"00:11:22:33:44:55"},
+                                    step4 = {name, ip, ip, ip, L"Fixed", date, hms};
     const struct {
         CWizardPage* page;
         std::span<const RunTimeControl> layout;
         int pixelsE, pixelsF;             // at 96 DPI
         std::vector<std::wstring> values; // of the fields in their order (step 4: each column)
-    } pages[] = {
-        {&g_wizard.searchPage,
-         kSearchPageLayout,
-         20,
-         17,
-         {name, ip, ip, ip, ip, L"00:11:22:33:44:55"}},
-        {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
-        {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
-        {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, {name, ip, ip, ip, L"Fixed", date, hms}}};
+    } pages[] = {{&g_wizard.searchPage, kSearchPageLayout, 20, 17, step1},
+                 {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
+                 {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
+                 {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, step4}};
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const auto& p : pages) {
         const Wizard wizard(p.page, kNetwork);
@@ -403,8 +374,8 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
                what.c_str(), row.textId);
             SendMessageW(p.page->m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(control));
-            ok(GetTextColor(dc) == row.colour, "\"%s\": colour %06lx", what.c_str(),
-               GetTextColor(dc));
+            ok(GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,
+               "\"%s\": colour %06lx on %06lx", what.c_str(), GetTextColor(dc), GetBkColor(dc));
             if (control == label)
                 label = GetWindow(label, GW_HWNDNEXT);
         }
