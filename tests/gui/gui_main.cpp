@@ -13,5 +13,5 @@ int wmain(int argc, wchar_t** argv) {
     WSAStartup(MAKEWORD(2, 2), &winsock);
     if (argc > 1 && wcscmp(argv[1], L"--throw-in-handler") == 0) // a child of dialog_test
         return ThrowInHandler();
-    return guitest::RunAll();
+    return guitest::Run(argc, argv);
 }

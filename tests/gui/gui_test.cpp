@@ -4,6 +4,7 @@
 #include "win/dialog.h"
 #include "win/text.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <utility>
@@ -11,7 +12,7 @@
 namespace guitest {
 namespace {
 
-std::vector<std::pair<const char*, void (*)()>> g_tests;
+std::vector<std::pair<std::string, std::function<void(const Args&)>>> g_tests;
 int g_passed = 0, g_failed = 0;
 const char* g_current = "";
 const int g_unbuffered = std::setvbuf(stdout, nullptr, _IONBF, 0); // lines reach a log at once
@@ -42,16 +43,8 @@ void Check(bool condition, const char* file, int line, const char* format, ...) 
     std::printf("\n");
 }
 
-Registrar::Registrar(const char* name, void (*run)()) {
-    g_tests.emplace_back(name, run);
-}
-
-void RunTest(const char* name, const std::function<void()>& run) {
-    g_current = name;
-    const int failedBefore = g_failed;
-    run();
-    Pump();
-    std::printf("%s: %s\n", name, g_failed == failedBefore ? "ok" : "FAILED");
+void AddTest(std::string name, std::function<void(const Args&)> run) {
+    g_tests.emplace_back(std::move(name), std::move(run));
 }
 
 int Summary() {
@@ -59,10 +52,19 @@ int Summary() {
     return g_failed == 0 ? 0 : 1;
 }
 
-int RunAll() {
+int Run(int argc, wchar_t** argv) {
+    const std::string chosen = argc > 1 ? win::AnsiFromWide(argv[1]) : "";
+    bool found = false;
     for (const auto& [name, run] : g_tests)
-        RunTest(name, run);
-    return Summary();
+        if (chosen.empty() || name == chosen) {
+            found = true;
+            g_current = name.c_str();
+            const int failedBefore = g_failed;
+            run(Args(argv + std::min(argc, 2), argv + argc));
+            Pump(); // what the test left queued
+            std::printf("%s: %s\n", g_current, g_failed == failedBefore ? "ok" : "FAILED");
+        }
+    return found ? Summary() : (std::printf("no test %s\n", chosen.c_str()), 2);
 }
 
 void Pump() {

@@ -1,6 +1,6 @@
 #pragma once
 // Tests that drive real windows, after Wine's conformance tests; each GUI_TEST
-// makes and destroys its own windows. A program of one chosen case uses RunTest.
+// makes and destroys its own windows.
 #include <windows.h>
 
 #include <functional>
@@ -12,13 +12,13 @@ namespace guitest {
 
 void Check(bool condition, const char* file, int line, const char* format, ...)
     __attribute__((format(gnu_printf, 4, 5)));
-struct Registrar {
-    Registrar(const char* name, void (*run)());
-};
-// Runs one test, dispatches what it left queued and prints "name: ok" or "name: FAILED".
-void RunTest(const char* name, const std::function<void()>& run);
+using Args = std::vector<std::wstring>; // what follows a test's name on the command line
+void AddTest(std::string name, std::function<void(const Args&)> run);
 int Summary(); // prints "N passed, N failed"; gives the exit code
-int RunAll();  // every GUI_TEST in turn, then the summary
+// The test argv names, given the arguments after its name, or with no name every
+// test in turn; each prints "name: ok" or "name: FAILED", then the summary. An
+// unknown name gives 2.
+int Run(int argc, wchar_t** argv);
 
 // Dispatches every waiting message, keys through our dialog manager as the program does.
 void Pump();
@@ -56,6 +56,6 @@ std::string Narrow(const std::wstring& text); // UTF-8, for messages
 #define ok(condition, ...) guitest::Check((condition), __FILE__, __LINE__, __VA_ARGS__)
 
 #define GUI_TEST(name)                                                                             \
-    static void name();                                                                            \
-    static const guitest::Registrar name##_registrar(#name, name);                                 \
-    static void name()
+    static void name(const guitest::Args&);                                                        \
+    static const bool name##_added = (guitest::AddTest(#name, name), true);                        \
+    static void name([[maybe_unused]] const guitest::Args& args)

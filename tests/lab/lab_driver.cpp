@@ -2,8 +2,6 @@
 
 #include "messaging/winsock/winsock_io.h"
 
-#include <map>
-
 namespace lab {
 
 unsigned g_ticks = 0;
@@ -82,28 +80,13 @@ void RunWizard(std::vector<Step> steps) {
     ok(!Wizard().searchProgress.IsWindow(), "its progress window too");
 }
 
-static std::map<std::string, std::function<void(const Args&)>>& Cases() {
-    static std::map<std::string, std::function<void(const Args&)>> cases;
-    return cases;
-}
-
-void AddCase(std::string name, std::function<void(const Args&)> run) {
-    Cases().emplace(std::move(name), std::move(run));
-}
-
 } // namespace lab
 
 int wmain(int argc, wchar_t** argv) {
-    const auto found = lab::Cases().find(argc > 1 ? win::AnsiFromWide(argv[1]) : "");
-    if (found == lab::Cases().end())
-        return std::printf("usage: lab_driver CASE [ARGUMENTS]\n"), 2;
     RegisterControlClasses();
     WSADATA data;
     ok(WSAStartup(MAKEWORD(2, 2), &data) == 0, "Winsock starts");
-    const HHOOK counting =
-        SetWindowsHookExW(WH_GETMESSAGE, lab::CountTicks, nullptr, GetCurrentThreadId());
-    guitest::RunTest(("lab_" + found->first).c_str(),
-                     [&] { found->second(lab::Args(argv + 2, argv + argc)); });
-    UnhookWindowsHookEx(counting);
-    return guitest::Summary();
+    SetWindowsHookExW(WH_GETMESSAGE, lab::CountTicks, nullptr, GetCurrentThreadId());
+    return argc > 1 ? guitest::Run(argc, argv)
+                    : (std::printf("usage: lab_driver CASE [ARGUMENTS]\n"), 2);
 }

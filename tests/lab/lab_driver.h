@@ -1,7 +1,7 @@
 #pragma once
 // What the lab driver's cases share, with the headers they all use: the
 // wizard's windows as a user finds and works them, the texts a page shows, an
-// exchange's ticks, and the cases by name.
+// exchange's ticks.
 #include <winsock2.h>
 
 #include "app/setup_app.h"
@@ -19,7 +19,6 @@
 namespace lab {
 
 using guitest::Step;
-using Args = std::vector<std::wstring>;
 
 std::vector<std::wstring> Lines(HWND page);              // step 1's device list
 void ClickLine(HWND page, int line, bool twice = false); // in it, as the mouse does
@@ -39,12 +38,8 @@ void RunWizard(std::vector<Step> steps);
 // two exchanges run. Set it to 0 to count afresh.
 extern unsigned g_ticks;
 
-// The driver runs one case, named as its test lab_NAME, with the arguments
-// that follow the name (lab_test.sh).
-void AddCase(std::string name, std::function<void(const Args&)> run);
-#define LAB_CASE(name)                                                                             \
-    static void name(const lab::Args&);                                                            \
-    static const bool name##_added = (lab::AddCase(#name, name), true);                            \
-    static void name([[maybe_unused]] const lab::Args& args)
+// The driver runs one case (a GUI_TEST), named as its test lab_NAME, with the
+// arguments that follow the name (lab_test.sh).
+#define LAB_CASE(name) GUI_TEST(name)
 
 } // namespace lab

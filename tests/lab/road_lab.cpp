@@ -250,7 +250,7 @@ LAB_CASE(road_keys) {
 // Each road a case (the flood road is the fixed one).
 const bool g_roads = [] {
     for (const char* road : {"fixed", "back", "rival", "untouched", "second"})
-        lab::AddCase(std::string("road_") + road, [road](const lab::Args& folder) {
+        guitest::AddTest(std::string("road_") + road, [road](const guitest::Args& folder) {
             guitest::g_pictureFolder = folder.empty() ? L"" : folder[0];
             lab::RunWizard(Road(road));
         });
