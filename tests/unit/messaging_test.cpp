@@ -11,17 +11,10 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(BuildRequest, Cases) {
-    const std::string full(kMaxPayloadLength, 's');
-    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-        {"", "VERIFY", "passwd=x", std::string(15, ' ') + "VERIFY    passwd=x"},
-        // A cut address could be another array's, a cut payload other settings.
-        {"192.168.100.2001", "SET", "p=1", ""},
-        {"10.0.0.5", "SET", full, "10.0.0.5       SET       " + full},
-        {"10.0.0.5", "SET", full + "s", ""},
-    };
-    for (const auto& [address, command, payload, request] : cases)
-        EXPECT_EQ(BuildRequest(address, command, payload), request) << request.size();
+// A cut address could be another array's. (The layout, and the payload's limit, are the lab's
+// and the exchange test's: they send what it builds.)
+TEST(BuildRequest, RefusesAnAddressLongerThanItsField) {
+    EXPECT_EQ(BuildRequest("192.168.100.2001", "SET", "p=1"), "");
 }
 
 TEST(ParseReply, Cases) {
