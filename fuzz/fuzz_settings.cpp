@@ -135,17 +135,14 @@ void CheckDateTime(FuzzedDataProvider& input) {
         return;
     // Written or unchanged, zone and server read back as chosen (a server case aside).
     const auto back = Loaded<DateTimeValues>(*saved, ExchangeDateTimeSettings);
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        return text;
-    };
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     const bool ntpShown = ntp >= 0 && ntp < int(dateTime.ntpItems.size());
     Require((ZoneWord(dateTime.zoneRow).empty() || back.zoneRow == dateTime.zoneRow) &&
             "date=" + GetSetting(*saved, "date") == DatePair("date", dateTime.date) &&
             "time=" + GetSetting(*saved, "time") == TimePair("time", dateTime.time) &&
-            (!ntpShown || (back.ntpSelected >= 0 &&
-                           lower(back.ntpItems[back.ntpSelected]) == lower(back.ntpItems[ntp]))));
+            (!ntpShown ||
+             (back.ntpSelected >= 0 && std::ranges::equal(back.ntpItems[back.ntpSelected],
+                                                          back.ntpItems[ntp], {}, lower, lower))));
 }
 
 // A valid reading moves forward by exactly the interval to a valid one, stopping at the

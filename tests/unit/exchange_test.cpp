@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <tuple>
 
 namespace {
 
@@ -44,38 +45,47 @@ const std::string kVerify = BuildRequest("10.77.0.2", "VERIFY", "passwd=admin");
 struct ExchangeTest : ::testing::Test {
     FakeIo io;
     Exchange exchange{io};
-
-    // Ticks `count` times; true when the last one, and only it, expired.
-    bool ExpiresOnTick(unsigned count) {
-        for (unsigned i = 1; i < count; ++i)
-            if (exchange.OnTick())
-                return false;
-        return exchange.OnTick();
-    }
 };
 
-// Listen before sending; a request unheard, or refused by BuildRequest, closes its socket
-// without a box and expires all the same; each request restarts the count.
+// Listen before sending: a copy that cannot listen sends nothing, for another program that
+// holds the port would take the answer (the box, the socket closed, no wait); a request
+// unheard, or refused by BuildRequest, closes its socket without a box and expires all the
+// same. Each request closes the socket left open before it and restarts the count.
 TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
     using enum Exchange::Sent;
-    EXPECT_EQ(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT), kListening);
-    EXPECT_TRUE(ExpiresOnTick(VERIFY_TICK_LIMIT + 1));
-    // Ticks nested in the expiry's box, or still queued, expire nothing more.
-    EXPECT_FALSE(exchange.OnTick() || exchange.OnTick());
-    io.failing = "Broadcast";
-    EXPECT_EQ(exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT), kNotSent);
-    io.failing.clear();
-    EXPECT_EQ(exchange.SendRequest(BuildRequest("10.77.0.2", "SET", std::string(1000, 'x')),
-                                   SAVE_TICK_LIMIT),
-              kNotSent);
-    EXPECT_TRUE(ExpiresOnTick(SAVE_TICK_LIMIT + 1));
-    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast "
-                      "Close Create Bind Select StartTimer Broadcast Close "
-                      "Create Bind Select StartTimer Close ");
+    const std::string tooLong = BuildRequest("10.77.0.2", "SET", std::string(1000, 'x'));
+    const std::tuple<std::string, std::string, unsigned, Exchange::Sent, std::string> cases[] = {
+        // The call that fails, the request, its tick limit, what SendRequest says, the log.
+        {"", kVerify, VERIFY_TICK_LIMIT, kListening, "Create Bind Select StartTimer Broadcast "},
+        {"Broadcast", kVerify, VERIFY_TICK_LIMIT, kNotSent,
+         "Close Create Bind Select StartTimer Broadcast Close "},
+        {"", tooLong, SAVE_TICK_LIMIT, kNotSent, "Create Bind Select StartTimer Close "},
+        {"Create", kVerify, 0, kCannotListen, "Create createsock error|Failed to createsock! "},
+        {"Bind", kVerify, 0, kCannotListen,
+         "Create Bind Close bind error|Failed to bind CLIENT_PORT!\nError Code "},
+        {"Select", kVerify, 0, kCannotListen,
+         "Create Bind Select Close select error|Fail to select "},
+    };
+    for (const auto& [failing, request, limit, sent, log] : cases) {
+        io.failing = failing;
+        io.log.clear();
+        EXPECT_EQ(exchange.SendRequest(request, limit), sent) << log;
+        // The ticks that expire it: the one after the limit, and none nested in the expiry's
+        // box or still queued after it.
+        std::vector<unsigned> expired;
+        for (unsigned tick = 1; tick <= limit + 3; ++tick)
+            if (exchange.OnTick())
+                expired.push_back(tick);
+        EXPECT_EQ(expired, sent == kCannotListen ? std::vector<unsigned>{} : std::vector{limit + 1})
+            << log;
+        EXPECT_EQ(io.log, log);
+    }
 }
 
 // One notification reads all that waits, past one it cannot read, for every own address,
-// until the reply that ends the exchange; no read, expiry or second close follow.
+// until the reply that ends the exchange; no read, expiry or second close follow. Its error
+// shows a box and a read event still reads; other events read nothing, and one of another
+// socket (a closed one's, still queued) is dropped, box and all.
 TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
     exchange.SendRequest(kVerify, 2);
     EXPECT_FALSE(exchange.OnTick() || exchange.OnTick());
@@ -84,56 +94,25 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
         BuildRequest("10.77.0.99", "HELLO", "c"),  BuildRequest("192.168.5.9", "HELLO", "b"),
         BuildRequest("10.77.0.1", "VERIFYOK", ""), BuildRequest("10.77.0.1", "VERIFYFAIL", "")};
     // The replies handed over, as "word=payload " each; VERIFYOK ends it, as a window does.
-    const auto notify = [&] {
+    const auto notify = [&](unsigned event, unsigned error, std::uintptr_t socket = kSocket) {
         std::string seen;
-        exchange.OnPINGAsynch(kSocket, FD_READ_EVENT, 0, [&](const Reply& reply) {
+        exchange.OnPINGAsynch(socket, event, error, [&](const Reply& reply) {
             seen += reply.command + "=" + reply.payload + " ";
             if (reply.command == "VERIFYOK")
                 exchange.End();
         });
         return seen;
     };
-    EXPECT_EQ(notify(), "HELLO=a HELLO=b VERIFYOK= ");
-    EXPECT_EQ(notify(), "") << "nothing read after the ending reply, nor by a queued notification";
-    EXPECT_FALSE(exchange.OnTick());
-    exchange.CloseReceiveSocket();
-    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast StopTimer Close ");
-}
-
-// A notification's error shows its box, and a read event still reads; other events read
-// nothing, and one of another socket (a closed one's, still queued) is dropped, box and all.
-TEST_F(ExchangeTest, NotificationErrorsShowTheirBoxAndOnlyReadEventsRead) {
-    exchange.SendRequest(kVerify, VERIFY_TICK_LIMIT);
-    io.incoming = {BuildRequest("10.77.0.1", "VERIFYFAIL", "")};
-    std::string seen;
-    const auto notify = [&](unsigned event, unsigned error, std::uintptr_t socket = kSocket) {
-        exchange.OnPINGAsynch(socket, event, error,
-                              [&](const Reply& reply) { seen += reply.command; });
-        return seen;
-    };
     EXPECT_EQ(notify(FD_READ_EVENT, 10054, kSocket + 1), "");
     EXPECT_EQ(notify(32 /* FD_CLOSE */, 4294967295u), "");
-    EXPECT_EQ(notify(FD_READ_EVENT, 10054), "VERIFYFAIL");
+    EXPECT_EQ(notify(FD_READ_EVENT, 10054), "HELLO=a HELLO=b VERIFYOK= ");
+    EXPECT_EQ(notify(FD_READ_EVENT, 0), "")
+        << "nothing read after the ending reply, nor by a queued notification";
+    EXPECT_FALSE(exchange.OnTick());
+    exchange.CloseReceiveSocket();
     EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast "
-                      "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 ");
-}
-
-// A copy that cannot listen sends nothing, for another program that holds the
-// port would take the answer: the box, the socket closed, no wait.
-TEST(Exchange, ASocketThatCannotListenSendsNothing) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Create", "Create createsock error|Failed to createsock! "},
-        {"Bind", "Create Bind Close bind error|Failed to bind CLIENT_PORT!\nError Code "},
-        {"Select", "Create Bind Select Close select error|Fail to select "},
-    };
-    for (const auto& [failing, log] : cases) {
-        FakeIo io;
-        Exchange exchange(io);
-        io.failing = failing;
-        EXPECT_EQ(exchange.SendRequest(kVerify, 0), Exchange::Sent::kCannotListen);
-        EXPECT_FALSE(exchange.Waiting() || exchange.OnTick()) << failing;
-        EXPECT_EQ(io.log, log);
-    }
+                      "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 "
+                      "StopTimer Close ");
 }
 
 } // namespace
