@@ -10,8 +10,7 @@
 
 namespace {
 
-using guitest::ExpectBox;
-using guitest::Step;
+using guitest::ExpectBox, guitest::Step;
 
 HWND g_window = nullptr; // the password window the steps work on
 
@@ -85,7 +84,6 @@ LAB_CASE(password_checks) {
     // is usable again once the box is closed. Let go, the check goes out, and
     // nothing comes back from where no array is: the window waits 100 ticks.
     static SOCKET held = lab::HoldClientPort();
-    ok(held != INVALID_SOCKET, "port held");
     const Step usableAtOnce = guitest::WhenIdle("the box closed", [] {
         ok(lab::g_ticks == 0, "no tick ran");
         ExpectUsable(true);
