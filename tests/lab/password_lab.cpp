@@ -1,8 +1,6 @@
 // The password window on real Winsock under Wine in the lab (what it sends:
-// lab_test.sh). password_checks PW ZH: array 1 refuses "a& b" and the empty
-// password, then takes PW (16 bytes), array 2 ZH; a check while another
-// program holds the reply port sends nothing, then, let go, expires: no array
-// is at 10.77.1.9; an address too long for its field sends nothing.
+// lab_test.sh). password_checks PW ZH: array 1 refuses "a& b" and the empty password, then
+// takes PW (16 bytes), array 2 ZH; then checks that cannot go out, and one no array answers.
 #include "pages/password_dlg.h"
 #include "tests/lab/lab_driver.h"
 

@@ -1,7 +1,5 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
-// Wine in the lab (what they send: lab_test.sh). review_saves: saves to an
-// address too long for its field and with the reply port held end at once,
-// one to no address expires, 999 bytes to array 1 succeed.
+// Wine in the lab (what they send: lab_test.sh).
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
