@@ -1,6 +1,6 @@
 #pragma once
-// What the lab driver's cases share, with the headers they all use: the
-// wizard's windows as a user finds and works them, the texts a page shows, an
+// What the lab driver's cases (each a GUI_TEST, run by name: lab_test.sh) share, with the headers
+// they all use: the wizard's windows as a user finds and works them, the texts a page shows, an
 // exchange's ticks.
 #include <winsock2.h>
 
@@ -37,9 +37,5 @@ void RunWizard(std::vector<Step> steps);
 // Ticks of the exchange timer, on whichever window: no case reads them while
 // two exchanges run. Set it to 0 to count afresh.
 extern unsigned g_ticks;
-
-// The driver runs one case (a GUI_TEST), named as its test lab_NAME, with the
-// arguments that follow the name (lab_test.sh).
-#define LAB_CASE(name) GUI_TEST(name)
 
 } // namespace lab

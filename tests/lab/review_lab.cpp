@@ -1,43 +1,24 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
-// Wine in the lab (what they send: lab_test.sh). review_saves: saves to an
-// address too long for its field and with the reply port held end at once,
-// one to no address expires, 999 bytes to array 1 succeed.
+// Wine in the lab (what they send: lab_test.sh).
 #include "messaging/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 
 namespace {
 
-using guitest::NowMs;
-using guitest::Step;
+using guitest::NowMs, guitest::Step;
 
-HWND Page() {
-    return lab::Wizard().reviewPage.m_hWnd;
-}
+const auto Page = [] { return lab::Wizard().reviewPage.m_hWnd; };
 
 double g_okAt = 0; // when the confirmation's OK was pressed
 
 enum class End { kAtOnce, kExpiry, kSuccess };
 
-// The box a save ends with: its progress window closed; a save that could
-// not go out before any tick, an expiry after tick 300, a success the page's
-// own message.
-void CheckEnd(End end) {
-    // A tick that comes due while a slow one pumps is swallowed by it, yet
-    // counted here: so at least 301.
-    const double waited = NowMs() - g_okAt;
-    ok(!lab::Wizard().saveProgress.IsWindowVisible(), "progress closed");
-    ok(end == End::kAtOnce   ? lab::g_ticks == 0
-       : end == End::kExpiry ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
-                             : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page(),
-       "at once, after tick 300 or the page's own box (tick %u, %.0f ms)", lab::g_ticks, waited);
-}
-
 // Each save: Save, OK, the boxes it ends with, and the page gone. Nothing comes
 // back from no array: the page waits the whole 300 ticks. An address too long
 // for its field, or a reply port another program holds, sends nothing and
 // ends at once.
-LAB_CASE(review_saves) {
+GUI_TEST(review_saves) {
     // Array 1 as steps 2 and 3 changed it: a Chinese host name (code page 936),
     // DHCP, a new address and date, and padding to the longest settings string.
     std::string saved = "sys.hostname=\xB4\xE6\xB4\xA2"
@@ -83,8 +64,19 @@ LAB_CASE(review_saves) {
                              }});
         for (const auto& [caption, text] : save.boxes)
             steps.push_back(guitest::ExpectBox(caption, text, [&save, &text] {
-                if (&text == &save.boxes.back().second)
-                    CheckEnd(save.end);
+                // The last box: progress closed; a save that could not go out ends before
+                // any tick, an expiry after tick 300 (a tick due while a slow one pumps is
+                // swallowed by it, yet counted here: at least 301), a success its own box.
+                if (&text != &save.boxes.back().second)
+                    return;
+                const double waited = NowMs() - g_okAt;
+                ok(!lab::Wizard().saveProgress.IsWindowVisible(), "progress closed");
+                ok(save.end == End::kAtOnce ? lab::g_ticks == 0
+                   : save.end == End::kExpiry
+                       ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
+                       : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page(),
+                   "at once, after tick 300 or the page's own box (tick %u, %.0f ms)", lab::g_ticks,
+                   waited);
             }));
         steps.push_back({"step 4 gone", [] { return !IsWindow(Page()); }, [&] { gone = true; }});
         guitest::StartScript(std::move(steps));

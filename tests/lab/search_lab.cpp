@@ -1,9 +1,5 @@
-// Step 1 end to end against the lab's arrays; lab_test.sh runs one case:
-//   search_list FILE  the arrays of FILE (settings a line, expected texts in
-//                     expect.*): two windows, the page and its lines, the
-//                     warning for a shared address
-//   search_unplugged | search_burst N [BYTES] (BYTES: the receive buffer asked
-//   for)
+// Step 1 end to end against the lab's arrays (what it sends: lab_test.sh).
+// search_burst N [BYTES]: BYTES is the receive buffer asked for.
 #include "messaging/settings.h"
 #include "messaging/winsock/winsock_io.h"
 #include "pages/page_layouts.h"
@@ -15,7 +11,7 @@
 
 namespace {
 
-using guitest::FindMessageBox, guitest::Press, guitest::Step;
+using guitest::FindMessageBox, guitest::On, guitest::Press, guitest::Step;
 using lab::ClickLine, lab::Lines, lab::RunWizard, win::WideFromAnsi;
 
 std::vector<std::wstring> g_opened; // what the page asked the browser to open
@@ -27,14 +23,7 @@ const auto Selected = [](HWND page) {
     return SendDlgItemMessageW(page, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
 };
 const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
-void Choose(int line) { // clicks the line, then "确定"
-    ClickLine(Step1(), line);
-    Press(Step1(), IDOK);
-}
-Step WhenIdle(std::function<void()> act) { // on step 1
-    return guitest::On(IDD_SEARCH_PAGE, [act](HWND) { act(); });
-}
-const Step kPressStart = guitest::On(IDD_WELCOME, {}, IDC_START);
+const Step kPressStart = On(IDD_WELCOME, {}, IDC_START);
 
 void CheckList(const std::vector<std::string>& arrays) {
     // Line 0 as the search left it, then each clicked from the last up: in arrival
@@ -73,12 +62,13 @@ Step WarningBox(int answer) {
 // be sent, then runs out its 16 ticks with nothing listed. (The password check
 // and the save end such a send as one that cannot listen or cannot name its
 // array: lab_password_checks, lab_review_saves.)
-LAB_CASE(search_unplugged) {
-    RunWizard({kPressStart, guitest::ExpectBox(kSendCaption, kSendText), WhenIdle([] {
-                   ok(lab::g_ticks == 16, "the search ends after tick 16 (%u)", lab::g_ticks);
-                   ok(Lines(Step1()).empty(), "none listed");
-                   ok(!Enabled(Step1(), IDOK), "确定 off");
-               })});
+GUI_TEST(search_unplugged) {
+    RunWizard(
+        {kPressStart, guitest::ExpectBox(kSendCaption, kSendText), On(IDD_SEARCH_PAGE, [](HWND) {
+             ok(lab::g_ticks == 16, "the search ends after tick 16 (%u)", lab::g_ticks);
+             ok(Lines(Step1()).empty(), "none listed");
+             ok(!Enabled(Step1(), IDOK), "确定 off");
+         })});
 }
 
 // The arrays of FILE, each reply twice, in two step-1 windows, from step 2's
@@ -87,7 +77,7 @@ LAB_CASE(search_unplugged) {
 // the port held changes nothing either; a line chosen in one window is what
 // that window's double click opens. Then the list of the second, line by line,
 // and "确定" on the last array (line 14), whose address the first reports too.
-LAB_CASE(search_list) {
+GUI_TEST(search_list) {
     static std::vector<std::string> arrays;
     std::ifstream in("Z:" + win::AnsiFromWide(args.at(0)), std::ios::binary);
     for (std::string line; std::getline(in, line);) // every reply comes twice
@@ -128,28 +118,34 @@ LAB_CASE(search_list) {
              ok(Selected(g_first) == 1 && Enabled(g_first, IDOK), "its selection, 确定 on");
              Press(Step1(), IDC_SEARCH_AGAIN);
          }},
-        WhenIdle([] {
-            ok(Lines(Step1()).size() == arrays.size(), "each window its own list");
-            CheckList(arrays);
-            ClickLine(Step1(), 2);
-            g_opened.clear();
-            ClickLine(g_first, 0, true);
-            ok(g_opened ==
-                   std::vector{L"http://" + WideFromAnsi(GetSetting(arrays[0], "nwk.ipaddr"))},
-               "a double click opens its own window's line");
-            Choose(2);
-        }),
+        On(IDD_SEARCH_PAGE,
+           [](HWND) {
+               ok(Lines(Step1()).size() == arrays.size(), "each window its own list");
+               CheckList(arrays);
+               ClickLine(Step1(), 2);
+               g_opened.clear();
+               ClickLine(g_first, 0, true);
+               ok(g_opened ==
+                      std::vector{L"http://" + WideFromAnsi(GetSetting(arrays[0], "nwk.ipaddr"))},
+                  "a double click opens its own window's line");
+               Press(Step1(), IDOK); // on line 2
+           }),
         lab::Password(L""), // a repeated reply is no second array: no warning
-        WhenIdle([] { Choose(14); }),
+        On(IDD_SEARCH_PAGE,
+           [](HWND) {
+               ClickLine(Step1(), 14);
+               Press(Step1(), IDOK);
+           }),
         WarningBox(IDNO),
-        WhenIdle([] {
-            ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "\"No\": no password window");
-            ok(Selected(Step1()) == 14, "\"No\": the selection as it was");
-            Press(Step1(), IDOK);
-        }),
+        On(IDD_SEARCH_PAGE,
+           [](HWND) {
+               ok(guitest::DialogWindows(IDD_PASSWORD).empty(), "\"No\": no password window");
+               ok(Selected(Step1()) == 14, "\"No\": the selection as it was");
+               Press(Step1(), IDOK);
+           }),
         WarningBox(IDYES),
         lab::Password(L"admin"),
-        guitest::On(IDD_NETWORK_PAGE),
+        On(IDD_NETWORK_PAGE),
     });
 }
 
@@ -170,12 +166,12 @@ LRESULT CALLBACK NoteProbe(int code, WPARAM wParam, LPARAM lParam) {
     return next;
 }
 
-LAB_CASE(search_burst) {
+GUI_TEST(search_burst) {
     const std::string count = win::AnsiFromWide(args.at(0));
     if (args.size() > 1)
         g_receiveBufferRequest = std::stoi(args[1]);
     g_probeHook = SetWindowsHookExW(WH_CALLWNDPROC, NoteProbe, nullptr, GetCurrentThreadId());
-    RunWizard({kPressStart, WhenIdle([&] {
+    RunWizard({kPressStart, On(IDD_SEARCH_PAGE, [&](HWND) {
                    const int listed = static_cast<int>(Lines(Step1()).size());
                    std::printf("burst of %s arrays: %d listed %.0f ms after the probe\n",
                                count.c_str(), listed, guitest::NowMs() - g_probedAt);
