@@ -1,7 +1,7 @@
 #pragma once
-// What the lab driver's cases (each a GUI_TEST, run by name: lab_test.sh) share, with the headers
-// they all use: the wizard's windows as a user finds and works them, the texts a page shows, an
-// exchange's ticks.
+// What the lab driver's cases share (each a GUI_TEST, run by name: lab_test.sh),
+// with the headers they all use: the wizard's windows as a user finds and works
+// them, the texts a page shows, an exchange's ticks.
 #include <winsock2.h>
 
 #include "app/setup_app.h"
