@@ -46,7 +46,16 @@ GUI_TEST(review_saves) {
                              std::make_shared<WizardRun>(
                                  WizardRun{std::string("nwk.ipaddr=") + save.address, saved}));
         std::vector<Step> steps = {
-            guitest::On(IDD_REVIEW_PAGE, {}, IDC_SAVE),
+            // The array reported its address alone: the rest of its column blank, the IP
+            // state Fixed, whatever the new column shows.
+            guitest::On(
+                IDD_REVIEW_PAGE,
+                [&save](HWND page) {
+                    const std::string shown = lab::Rows(page, kReviewFirstBefore, 5);
+                    ok(shown == std::string("|") + save.address + "|||Fixed",
+                       "the reported column: %s", shown.c_str());
+                },
+                IDC_SAVE),
             guitest::On(
                 IDD_CONFIRM,
                 [](HWND) {
