@@ -9,3 +9,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_DLLTOOL x86_64-w64-mingw32-dlltool)
+# Each source's own flags, for the second compiler's check (tools/clang-mingw-check.sh).
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)

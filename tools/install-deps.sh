@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ clang libclang-rt-14-dev libgtest-dev
+  clang-19 python3 # tools/clang-mingw-check.sh: the Windows sources through a second compiler
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 wine xvfb xauth x11-utils imagemagick
   fonts-wqy-microhei fonts-comic-neue fonts-liberation fonts-wine

@@ -3,6 +3,7 @@
 // makes and destroys its own windows.
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,8 +11,10 @@
 
 namespace guitest {
 
+// The format is checked as that of the vprintf it ends in: MinGW names it
+// gnu_printf to g++ and printf to clang, which ignores gnu_printf.
 void Check(bool condition, const char* file, int line, const char* format, ...)
-    __attribute__((format(gnu_printf, 4, 5)));
+    __attribute__((format(__MINGW_PRINTF_FORMAT, 4, 5)));
 using Args = std::vector<std::wstring>; // what follows a test's name on the command line
 void AddTest(std::string name, std::function<void(const Args&)> run);
 int Summary(); // prints "N passed, N failed"; gives the exit code
