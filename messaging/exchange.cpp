@@ -1,4 +1,6 @@
 #include "messaging/exchange.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -11,7 +13,30 @@ Exchange::Sent Exchange::SendRequest(std::string_view request, unsigned tickLimi
                                      std::string_view from) {
     tickCount_ = 0;
     tickLimit_ = tickLimit;
-    localAddresses_ = io_.LocalAddresses();
+    const std::vector<std::vector<std::string>> adapters = io_.Adapters();
+    std::vector<std::string> sources;
+    localAddresses_.clear();
+    if (from.empty()) {
+        for (const std::vector<std::string>& addresses : adapters) {
+            if (addresses.empty())
+                continue;
+            sources.push_back(addresses.front());
+            localAddresses_.insert(localAddresses_.end(), addresses.begin(), addresses.end());
+        }
+        // An adapter list the system could not give: the way the system routes it.
+        if (adapters.empty())
+            sources.emplace_back();
+        for (std::string& address : io_.HostAddresses())
+            localAddresses_.push_back(std::move(address));
+    } else {
+        // A bind is no test: Wine binds to an address no adapter holds, and
+        // the request then leaves by the default route.
+        localAddresses_.emplace_back(from);
+        if (std::ranges::any_of(adapters, [from](const std::vector<std::string>& addresses) {
+                return std::ranges::find(addresses, from) != addresses.end();
+            }))
+            sources.emplace_back(from);
+    }
 
     // Listen first: an array that answers at once must find the port bound.
     // And a copy that cannot hear the answer must not ask: the array would act
@@ -24,8 +49,11 @@ Exchange::Sent Exchange::SendRequest(std::string_view request, unsigned tickLimi
     }
     waiting_ = true;
     io_.StartTimer();
+    bool sent = false;
     // An empty request is what BuildRequest gives for a payload it refused.
-    if (request.empty() || !io_.Broadcast(request, from)) {
+    for (const std::string& source : request.empty() ? std::vector<std::string>{} : sources)
+        sent = io_.SendFrom(request, source) || sent;
+    if (!sent) {
         // Nothing went out, so nothing can answer: the expiry finds an
         // exchange that never listened.
         CloseReceiveSocket();

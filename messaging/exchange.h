@@ -50,16 +50,17 @@ public:
     };
     virtual Received ReceiveDatagram(std::string& datagram) = 0;
 
-    // Broadcasts to 255.255.255.255:SERVER_PORT from a fresh socket, closed
-    // again: with `from` empty once through every network adapter that is up
-    // (once as the system routes it when it lists none), otherwise through the
-    // adapter of this computer's address `from`. True when it left through at
-    // least one.
-    virtual bool Broadcast(std::string_view datagram, std::string_view from) = 0;
+    // One datagram to 255.255.255.255:SERVER_PORT from a fresh socket, closed
+    // again, bound to this computer's address `from` (unbound when empty): a
+    // limited broadcast leaves by the adapter of the address it is sent from.
+    // True when it went out.
+    virtual bool SendFrom(std::string_view datagram, std::string_view from) = 0;
 
-    // This computer's IPv4 addresses, dotted decimal, each once: those of its
-    // adapters that are up and those of its host name.
-    virtual std::vector<std::string> LocalAddresses() = 0;
+    // The network adapters that are up, loopback left out: each one's IPv4
+    // addresses, dotted decimal, in the system's order.
+    virtual std::vector<std::vector<std::string>> Adapters() = 0;
+    // The IPv4 addresses of this computer's host name, dotted decimal.
+    virtual std::vector<std::string> HostAddresses() = 0;
 
     virtual void ShowSocketError(const char* text, const char* caption) = 0;
     virtual void ShowEventError(const std::string& text) = 0;
@@ -74,9 +75,13 @@ public:
         kCannotListen, // the socket could not listen: its box shown, nothing sent, no wait
         kNotSent,      // no adapter took the request: the wait runs out unheard
     };
-    // Readies the receive socket, starts the timer and sends. `from`: this
-    // computer's address that the array answered, whose adapter the request
-    // leaves by; empty for every adapter.
+    // Readies the receive socket, starts the timer and sends. With `from`
+    // empty (a search), once through every adapter, from its first address,
+    // and a reply naming any of this computer's addresses is heard. Otherwise
+    // `from` is this computer's address that the chosen array answered on:
+    // the request leaves from there or not at all (the adapter is gone, or
+    // holds another address now: another adapter could reach another array
+    // that answers for the same address), and only replies naming it are heard.
     Sent SendRequest(std::string_view request, unsigned tickLimit, std::string_view from = {});
 
     // Handler of the socket notification of `socket`: reads every datagram that waits and

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-std::vector<std::string> AdapterAddresses() {
+std::vector<std::vector<std::string>> AdapterAddresses() {
     constexpr ULONG kFlags =
         GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
     // The list can grow between the call that sizes it and the one that fills it.
@@ -19,13 +19,14 @@ std::vector<std::string> AdapterAddresses() {
         result = ::GetAdaptersAddresses(
             AF_INET, kFlags, nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.get()), &size);
     }
-    std::vector<std::string> addresses;
+    std::vector<std::vector<std::string>> adapters;
     if (result != NO_ERROR)
-        return addresses;
+        return adapters;
     for (auto* adapter = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(buffer.get()); adapter;
          adapter = adapter->Next) {
         if (adapter->OperStatus != IfOperStatusUp || adapter->IfType == IF_TYPE_SOFTWARE_LOOPBACK)
             continue;
+        std::vector<std::string> addresses;
         for (auto* unicast = adapter->FirstUnicastAddress; unicast; unicast = unicast->Next) {
             const sockaddr* address = unicast->Address.lpSockaddr;
             if (!address || address->sa_family != AF_INET)
@@ -35,6 +36,8 @@ std::vector<std::string> AdapterAddresses() {
             if (std::find(addresses.begin(), addresses.end(), text) == addresses.end())
                 addresses.push_back(std::move(text));
         }
+        if (!addresses.empty())
+            adapters.push_back(std::move(addresses));
     }
-    return addresses;
+    return adapters;
 }

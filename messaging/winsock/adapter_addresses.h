@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
-// The IPv4 unicast addresses, dotted decimal, of every adapter that is up,
-// loopback left out; empty when the system cannot list them.
-std::vector<std::string> AdapterAddresses();
+// The adapters that are up, loopback left out, each with its IPv4 unicast
+// addresses, dotted decimal, in the system's order; adapters without one are
+// left out. Empty when the system cannot list them.
+std::vector<std::vector<std::string>> AdapterAddresses();

@@ -3,8 +3,6 @@
 #include "win/wnd.h"
 #include <ws2tcpip.h>
 
-#include <algorithm>
-
 int g_receiveBufferRequest = 8 << 20;
 
 WinsockIo::~WinsockIo() {
@@ -83,12 +81,7 @@ ExchangeIo::Received WinsockIo::ReceiveDatagram(std::string& datagram) {
     return Received::kDatagram;
 }
 
-namespace {
-
-// One datagram to 255.255.255.255:SERVER_PORT from a fresh socket; with
-// `from`, bound to that address first, whose adapter a limited broadcast then
-// leaves by. Unbound, it leaves by the adapter of the default route alone.
-bool BroadcastFrom(std::string_view datagram, const std::string& from) {
+bool WinsockIo::SendFrom(std::string_view datagram, std::string_view from) {
     const SOCKET sender = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (sender == INVALID_SOCKET)
         return false;
@@ -98,7 +91,7 @@ bool BroadcastFrom(std::string_view datagram, const std::string& from) {
     if (!from.empty()) {
         sockaddr_in local{};
         local.sin_family = AF_INET;
-        local.sin_addr.s_addr = ::inet_addr(from.c_str());
+        local.sin_addr.s_addr = ::inet_addr(std::string(from).c_str());
         ready =
             local.sin_addr.s_addr != INADDR_NONE &&
             ::bind(sender, reinterpret_cast<const sockaddr*>(&local), sizeof local) != SOCKET_ERROR;
@@ -114,28 +107,12 @@ bool BroadcastFrom(std::string_view datagram, const std::string& from) {
     return sent;
 }
 
-} // namespace
-
-bool WinsockIo::Broadcast(std::string_view datagram, std::string_view from) {
-    // An address that no adapter holds any more (the adapter went down since
-    // the array answered) still gets the request out the way it always went.
-    if (!from.empty())
-        return BroadcastFrom(datagram, std::string(from)) || BroadcastFrom(datagram, {});
-    const std::vector<std::string> adapters = AdapterAddresses();
-    if (adapters.empty())
-        return BroadcastFrom(datagram, {});
-    bool sent = false;
-    for (const std::string& adapter : adapters)
-        sent = BroadcastFrom(datagram, adapter) || sent;
-    return sent;
+std::vector<std::vector<std::string>> WinsockIo::Adapters() {
+    return AdapterAddresses();
 }
 
-std::vector<std::string> WinsockIo::LocalAddresses() {
-    std::vector<std::string> addresses = AdapterAddresses();
-    const auto add = [&](std::string address) {
-        if (std::find(addresses.begin(), addresses.end(), address) == addresses.end())
-            addresses.push_back(std::move(address));
-    };
+std::vector<std::string> WinsockIo::HostAddresses() {
+    std::vector<std::string> addresses;
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) == SOCKET_ERROR)
         return addresses;
@@ -145,7 +122,7 @@ std::vector<std::string> WinsockIo::LocalAddresses() {
     for (char** entry = host->h_addr_list; *entry; ++entry) {
         in_addr address;
         memcpy(&address, *entry, sizeof address);
-        add(::inet_ntoa(address));
+        addresses.push_back(::inet_ntoa(address));
     }
     return addresses;
 }

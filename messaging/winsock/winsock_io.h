@@ -43,8 +43,9 @@ public:
     bool SelectReceiveSocket() override;
     void CloseReceiveSocket() override;
     Received ReceiveDatagram(std::string& datagram) override;
-    bool Broadcast(std::string_view datagram, std::string_view from) override;
-    std::vector<std::string> LocalAddresses() override;
+    bool SendFrom(std::string_view datagram, std::string_view from) override;
+    std::vector<std::vector<std::string>> Adapters() override;
+    std::vector<std::string> HostAddresses() override;
     void ShowSocketError(const char* text, const char* caption) override;
     void ShowEventError(const std::string& text) override;
     // Held while the socket is read dry; taken up again, they raise one at

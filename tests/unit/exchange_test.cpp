@@ -11,12 +11,12 @@ constexpr std::uintptr_t kSocket = 7;
 
 // Logs every call and box in order and plays back scripted results.
 struct FakeIo : ExchangeIo {
-    std::string failing, log;         // failing: the one call that fails
+    std::string failing, log;         // failing: the calls that fail, each followed by a space
     std::deque<std::string> incoming; // "": a datagram too long to read
 
     bool Call(const std::string& name) {
         log += name + " ";
-        return name != failing;
+        return (" " + failing).find(" " + name + " ") == std::string::npos;
     }
     void StartTimer() override { Call("StartTimer"); }
     void StopTimer() override { Call("StopTimer"); }
@@ -32,8 +32,13 @@ struct FakeIo : ExchangeIo {
         incoming.pop_front();
         return datagram.empty() ? Received::kDropped : Received::kDatagram;
     }
-    bool Broadcast(std::string_view, std::string_view) override { return Call("Broadcast"); }
-    std::vector<std::string> LocalAddresses() override { return {"10.77.0.1", "192.168.5.9"}; }
+    bool SendFrom(std::string_view, std::string_view from) override {
+        return Call("SendFrom(" + std::string(from) + ")");
+    }
+    // Two adapters, the first with a second address; the host name names a third.
+    std::vector<std::vector<std::string>> adapters = {{"10.77.0.1", "10.77.0.11"}, {"10.78.0.1"}};
+    std::vector<std::vector<std::string>> Adapters() override { return adapters; }
+    std::vector<std::string> HostAddresses() override { return {"192.168.5.9"}; }
     void ShowSocketError(const char* text, const char* caption) override {
         Call(std::string(caption) + "|" + text);
     }
@@ -50,20 +55,25 @@ struct ExchangeTest : ::testing::Test {
 // Listen before sending: a copy that cannot listen sends nothing, for another program that
 // holds the port would take the answer (the box, the socket closed, no wait); a request
 // unheard, or refused by BuildRequest, closes its socket without a box and expires all the
-// same. Each request closes the socket left open before it and restarts the count.
+// same. Each request closes the socket left open before it and restarts the count. Sent
+// to every adapter, it goes out once through each, from its first address, and counts as
+// sent when one took it.
 TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
     using enum Exchange::Sent;
     const std::string tooLong = BuildRequest("10.77.0.2", "SET", std::string(1000, 'x'));
     const std::tuple<std::string, std::string, unsigned, Exchange::Sent, std::string> cases[] = {
         // The call that fails, the request, its tick limit, what SendRequest says, the log.
-        {"", kVerify, VERIFY_TICK_LIMIT, kListening, "Create Bind Select StartTimer Broadcast "},
-        {"Broadcast", kVerify, VERIFY_TICK_LIMIT, kNotSent,
-         "Close Create Bind Select StartTimer Broadcast Close "},
+        {"", kVerify, VERIFY_TICK_LIMIT, kListening,
+         "Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
+        {"SendFrom(10.77.0.1) ", kVerify, VERIFY_TICK_LIMIT, kListening,
+         "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
+        {"SendFrom(10.77.0.1) SendFrom(10.78.0.1) ", kVerify, VERIFY_TICK_LIMIT, kNotSent,
+         "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) Close "},
         {"", tooLong, SAVE_TICK_LIMIT, kNotSent, "Create Bind Select StartTimer Close "},
-        {"Create", kVerify, 0, kCannotListen, "Create createsock error|Failed to createsock! "},
-        {"Bind", kVerify, 0, kCannotListen,
+        {"Create ", kVerify, 0, kCannotListen, "Create createsock error|Failed to createsock! "},
+        {"Bind ", kVerify, 0, kCannotListen,
          "Create Bind Close bind error|Failed to bind CLIENT_PORT!\nError Code "},
-        {"Select", kVerify, 0, kCannotListen,
+        {"Select ", kVerify, 0, kCannotListen,
          "Create Bind Select Close select error|Fail to select "},
     };
     for (const auto& [failing, request, limit, sent, log] : cases) {
@@ -110,9 +120,41 @@ TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
         << "nothing read after the ending reply, nor by a queued notification";
     EXPECT_FALSE(exchange.OnTick());
     exchange.CloseReceiveSocket();
-    EXPECT_EQ(io.log, "Create Bind Select StartTimer Broadcast "
+    EXPECT_EQ(io.log, "Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "
                       "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 "
                       "StopTimer Close ");
+}
+
+// The chosen array's request leaves from the address it answered on, or not at all: an
+// address no adapter holds (any longer) sends nothing, for Wine binds to it all the same and
+// the request would leave through another adapter. Only replies naming that address are its
+// answers; a search hears every address of this computer. No adapter list: one unbound send.
+TEST_F(ExchangeTest, ARequestLeavesFromTheArraysAddressAloneAndHearsOnlyIt) {
+    const std::string all = "10.77.0.1 10.77.0.11 10.78.0.1 192.168.5.9 ";
+    const std::tuple<std::string, bool, std::string, std::string> cases[] = {
+        // from, adapters listed, what is sent, the addresses whose replies are heard
+        {"", true, "SendFrom(10.77.0.1) SendFrom(10.78.0.1) ", all},
+        {"10.78.0.1", true, "SendFrom(10.78.0.1) ", "10.78.0.1 "},
+        {"10.77.0.11", true, "SendFrom(10.77.0.11) ", "10.77.0.11 "},
+        {"10.78.0.9", true, "Close ", ""},
+        {"", false, "SendFrom() ", "192.168.5.9 "},
+        {"10.77.0.1", false, "Close ", ""},
+    };
+    for (const auto& [from, listed, sends, heard] : cases) {
+        if (!listed)
+            io.adapters.clear();
+        io.log.clear();
+        io.incoming.clear();
+        exchange.SendRequest(kVerify, 2, from);
+        EXPECT_EQ(io.log, "Create Bind Select StartTimer " + sends) << from;
+        for (const char* to : {"10.77.0.1", "10.77.0.11", "10.78.0.1", "10.78.0.9", "192.168.5.9"})
+            io.incoming.push_back(BuildRequest(to, "VERIFYOK", to));
+        std::string seen;
+        exchange.OnPINGAsynch(kSocket, FD_READ_EVENT, 0,
+                              [&](const Reply& reply) { seen += reply.payload + " "; });
+        EXPECT_EQ(seen, heard) << from;
+        exchange.CloseReceiveSocket();
+    }
 }
 
 } // namespace
