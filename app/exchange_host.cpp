@@ -71,12 +71,15 @@ void CExchangeHost::OnTimer() {
     // handler run by the pump entered (a message box, a confirmation), counts
     // as any tick does, or a search would hold the port for as long as that
     // loop ran; it only does not step again inside the step.
+    const CWindowWatch self(m_window);
     if (!m_inStep && m_ownsProgress) {
         m_inStep = true;
         m_progress.Step();
         m_inStep = false;
     }
-    if (!m_exchange.OnTick())
+    // The pump may have ended the exchange with its window, whose object may
+    // even have a new window by now: the tick was the old one's.
+    if (!self.Same() || !m_exchange.OnTick())
         return;
     CloseProgress();
     m_exchange.StopTimer();
@@ -91,14 +94,19 @@ void CExchangeHost::OnPINGAsynch(WPARAM socket, LPARAM event) {
     // socket raises none while it is read dry; those queued before are
     // dropped (one with an error still shows its box), and taking them up
     // again raises one for whatever came in meanwhile.
+    // A reply's handler may close the window, or a box of its may let
+    // another window's move give the object a new one: then nothing here is
+    // this window's any more.
+    const CWindowWatch self(m_window);
     m_io.HoldNotifications(true);
     Read(socket, event);
     MSG queued;
-    while (m_window.m_hWnd != nullptr &&
+    while (self.Same() &&
            ::PeekMessageW(&queued, m_window.m_hWnd, WM_PING_ASYNCH, WM_PING_ASYNCH, PM_REMOVE))
         if (WSAGETSELECTERROR(queued.lParam) != 0)
             Read(queued.wParam, queued.lParam);
-    m_io.HoldNotifications(false);
+    if (self.Same())
+        m_io.HoldNotifications(false);
 }
 
 void CExchangeHost::Read(WPARAM socket, LPARAM event) {

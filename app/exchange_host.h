@@ -48,6 +48,8 @@ public:
     // stopped and the socket closed; no expiry follows. A window destroyed
     // while its exchange waits ends it the same way.
     void Finish();
+    // From Start until the ending reply, the expiry or Finish.
+    bool Waiting() const { return m_exchange.Waiting(); }
 
 private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

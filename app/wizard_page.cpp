@@ -1,5 +1,7 @@
 #include "app/wizard_page.h"
 
+#include "app/page_mover.h"
+
 #include "win/text.h"
 
 namespace {
@@ -8,9 +10,9 @@ constexpr std::array<int, kMeasuredFonts> kPointFonts = {220, 150, 110, 100}; //
 
 } // namespace
 
-CWizardPage::CWizardPage(CWizard& wizard, UINT templateId, std::span<const RunTimeControl> layout,
+CWizardPage::CWizardPage(CPageMover& mover, UINT templateId, std::span<const RunTimeControl> layout,
                          std::initializer_list<BoldFontSpec> boldFonts)
-    : CDialog(templateId), m_wizard(wizard), m_layout(layout), m_boldFonts(boldFonts) {
+    : CDialog(templateId), m_mover(mover), m_layout(layout), m_boldFonts(boldFonts) {
     for (const RunTimeControl& row : m_layout) {
         if (row.kind == ControlKind::kButton)
             m_controls.push_back(std::make_unique<CColorButton>());
@@ -68,6 +70,11 @@ int CWizardPage::TextWidth(const RunTimeControl& control, const std::wstring& te
     if (control.kind == ControlKind::kButton && (control.style & BS_TYPEMASK) != BS_GROUPBOX)
         width += ::GetSystemMetrics(SM_CXMENUCHECK) + MeasureFont(m_hWnd, font).tmAveCharWidth;
     return width;
+}
+
+CWizardPage::Busy::~Busy() {
+    if (--m_page.m_nestedLoops == 0 && !m_page.IsBusy())
+        m_page.m_mover.OnPageFree(m_page);
 }
 
 bool CWizardPage::CommitToWorkingSettings(const SettingsExchange& dx) {

@@ -23,18 +23,39 @@ struct BoldFontSpec {
     const wchar_t* face;
 };
 
-class CWizard;
+class CPageMover;
 
 class CWizardPage : public CDialog {
 public:
-    CWizardPage(CWizard& wizard, UINT templateId, std::span<const RunTimeControl> layout,
+    CWizardPage(CPageMover& mover, UINT templateId, std::span<const RunTimeControl> layout,
                 std::initializer_list<BoldFontSpec> boldFonts);
 
     // The run the page's window was made for; null on step 1.
     const std::shared_ptr<WizardRun>& Run() const { return m_run; }
     void SetRun(std::shared_ptr<WizardRun> run) { m_run = std::move(run); }
 
+    // While a nested loop of the page's own runs (a message box, a
+    // confirmation, the password window) or the page waits for an array, its
+    // window is the user's business: a move into the page waits until that
+    // has ended, then goes on (CWizard).
+    bool IsBusy() const { return m_nestedLoops > 0 || WaitsForArray(); }
+
 protected:
+    // Held by a handler that may enter a nested loop, for as long as it runs.
+    // When the last one ends and the page waits for no array, the move that
+    // waited for the page goes on.
+    class Busy {
+    public:
+        explicit Busy(CWizardPage& page) : m_page(page) { ++m_page.m_nestedLoops; }
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        CWizardPage& m_page;
+    };
+    virtual bool WaitsForArray() const { return false; }
+
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // The control of row `row` of the layout table.
@@ -45,7 +66,6 @@ protected:
     // still go to the array.
     bool CommitToWorkingSettings(const SettingsExchange& dx);
 
-    CWizard& m_wizard;
     std::shared_ptr<WizardRun> m_run;
 
 private:
@@ -54,9 +74,11 @@ private:
     void OnPaint();
     int TextWidth(const RunTimeControl& control, const std::wstring& text) const;
 
+    CPageMover& m_mover;
     std::span<const RunTimeControl> m_layout;
     std::vector<BoldFontSpec> m_boldFonts;
     std::array<CFont, kFontSlots> m_fonts;
     std::array<FontMeasure, kMeasuredFonts> m_measured{};
     std::vector<std::unique_ptr<CColorControl>> m_controls;
+    int m_nestedLoops = 0;
 };

@@ -14,13 +14,13 @@ ClockReading WizardRun::ClockAt(Clock::time_point now) const {
 }
 
 std::string WizardRun::SettingsToSend(Clock::time_point now) const {
-    if (!clockRuns)
-        return working;
     // The running clock keeps the lengths step 3 wrote and checked: the year
     // stops at 9999, and the other fields have two digits each.
     const ClockReading running = ClockAt(now);
     std::string sent = working;
-    ReplaceSetting(sent, "date", DatePair("date", running.date));
-    ReplaceSetting(sent, "time", TimePair("time", running.time));
+    if (DateRuns())
+        ReplaceSetting(sent, "date", DatePair("date", running.date));
+    if (TimeRuns())
+        ReplaceSetting(sent, "time", TimePair("time", running.time));
     return sent;
 }

@@ -6,6 +6,7 @@
 #include "app/running_clock.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 struct WizardRun {
@@ -19,18 +20,27 @@ struct WizardRun {
     // This computer's address that the array answered: its requests leave
     // through that adapter.
     std::string localAddress{};
-    // The array's clock as step 3 runs it: `clock` as it stood at
-    // `clockReadAt`, first the reply's date and time at its arrival.
+    // The array's clock as it runs: `clock` as it stood at `clockReadAt`,
+    // first the reply's date and time at its arrival.
     ClockReading clock{};
     Clock::time_point clockReadAt{};
-    // Set by step 3's "下一步" when the user set neither date nor time: the
-    // clock runs on until "保存" sends it.
-    bool clockRuns = false;
+    // Which of date and time the user set on step 3, as its last "下一步"
+    // left them: those go as set; the other runs on with the array's clock
+    // until "保存" sends it. None before step 3's first "下一步": the working
+    // settings go as they are.
+    struct SetByUser {
+        bool date = false;
+        bool time = false;
+    };
+    std::optional<SetByUser> setByUser{};
 
     static WizardRun Of(const DeviceRecord& record);
-    // The clock at `now`.
+    // The array's clock at `now`.
     ClockReading ClockAt(Clock::time_point now) const;
-    // What "保存" sends at `now`: the working settings, their date and time
+    // Whether the date or the time runs on to the save.
+    bool DateRuns() const { return setByUser && !setByUser->date; }
+    bool TimeRuns() const { return setByUser && !setByUser->time; }
+    // What "保存" sends at `now`: the working settings, their date or time
     // the running clock's where it runs.
     std::string SettingsToSend(Clock::time_point now) const;
 };

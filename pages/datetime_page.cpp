@@ -38,7 +38,8 @@ ClockReading PickerReading(const CDateTimeCtrl& picker) {
 } // namespace
 
 CDateTimePage::CDateTimePage(CWizard& wizard)
-    : CWizardPage(wizard, IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}) {}
+    : CWizardPage(wizard, IDD_DATETIME_PAGE, kDateTimePageLayout, {{kFontE, 20, kPageFace}}),
+      m_wizard(wizard) {}
 
 void CDateTimePage::DoDataExchange() {
     DDX_Control(IDC_TIMEZONE, m_timeZone);
@@ -65,10 +66,19 @@ void CDateTimePage::LoadControls() {
 
     // The time picker takes the run's date with the time, so a date the
     // pickers refuse leaves both at this computer's clock. Both run from the
-    // whole reading: the date turns at the array's midnight.
+    // whole reading: the date turns at the array's midnight. What the user
+    // set on an earlier pass shows as set, and stays so.
     const ClockReading& clock = m_run->clock;
-    LoadPicker(m_dateClock, {clock.date, {}});
-    LoadPicker(m_timeClock, clock);
+    const ClockReading set = {m_values.date, m_values.time};
+    const std::optional<WizardRun::SetByUser>& setByUser = m_run->setByUser;
+    if (setByUser && setByUser->date)
+        ShowSet(m_dateClock, {set.date, {}});
+    else
+        LoadPicker(m_dateClock, {clock.date, {}});
+    if (setByUser && setByUser->time)
+        ShowSet(m_timeClock, set);
+    else
+        LoadPicker(m_timeClock, clock);
     UpdateRunningPickers();
 
     for (const std::string& item : m_values.ntpItems)
@@ -100,6 +110,14 @@ void CDateTimePage::LoadPicker(PickerClock& clock, const ClockReading& shown) {
     clock.readAt = taken ? m_run->clockReadAt : Clock::now();
     clock.running = true;
     clock.changed = false;
+}
+
+void CDateTimePage::ShowSet(PickerClock& clock, const ClockReading& shown) {
+    m_settingPicker = true;
+    clock.picker->SetTime(SystemTimeOf(shown));
+    m_settingPicker = false;
+    clock.running = false;
+    clock.changed = true;
 }
 
 void CDateTimePage::UpdateRunningPickers() {
@@ -157,18 +175,19 @@ void CDateTimePage::OnButtonClicked(WORD id) {
 }
 
 void CDateTimePage::OnNext() {
+    const Busy busy(*this);
     if (!SaveControls())
         return;
-    // A date or time the user set goes to the array as set; left alone, the
-    // array's clock runs on until the save sends it.
-    m_run->clockRuns = !m_dateClock.changed && !m_timeClock.changed;
-    if (m_run->clockRuns) {
-        m_run->clock = m_timeClock.reading;
-        m_run->clockReadAt = m_timeClock.readAt;
-    } else {
-        m_run->clock = {m_values.date, m_values.time};
-        m_run->clockReadAt = Clock::now();
-    }
+    // A date or time the user set goes to the array as set; the other, left
+    // alone, runs on with the array's clock until the save sends it, from
+    // this computer's clock where the pickers refused the array's.
+    m_run->setByUser = WizardRun::SetByUser{m_dateClock.changed, m_timeClock.changed};
+    for (const PickerClock* clock : {&m_timeClock, &m_dateClock})
+        if (!clock->changed) {
+            m_run->clock = clock->reading;
+            m_run->clockReadAt = clock->readAt;
+            break;
+        }
     m_wizard.Next(*this, m_run);
 }
 

@@ -8,6 +8,8 @@
 
 #include <chrono>
 
+class CWizard;
+
 class CDateTimePage : public CWizardPage {
 public:
     explicit CDateTimePage(CWizard& wizard);
@@ -39,6 +41,8 @@ private:
     bool SaveControls();
     // Sets the picker to `shown`; once taken, it runs from the run's clock.
     void LoadPicker(PickerClock& clock, const ClockReading& shown);
+    // Sets the picker to what the user set before: it stands, and goes as set.
+    void ShowSet(PickerClock& clock, const ClockReading& shown);
     void UpdateRunningPickers();
     PickerClock* ClockOf(UINT_PTR pickerId);
 
@@ -52,4 +56,5 @@ private:
     // Set while the page itself moves a picker, whose change notification is
     // then none of the user's doing.
     bool m_settingPicker = false;
+    CWizard& m_wizard;
 };

@@ -3,7 +3,6 @@
 #include "pages/page_layouts.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
-#include "win/text.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ NetworkValues WorkingValues(const WizardRun& run) {
     return values;
 }
 
-// An empty stored address leaves the control as it is.
+// An empty stored address shows blank.
 void ExchangeAddress(bool saving, CIPAddressCtrl& control, std::optional<Octets>& value) {
     if (saving) {
         Octets octets{};
@@ -29,13 +28,16 @@ void ExchangeAddress(bool saving, CIPAddressCtrl& control, std::optional<Octets>
         value = octets;
     } else if (value) {
         control.SetAddress((*value)[0], (*value)[1], (*value)[2], (*value)[3]);
+    } else {
+        control.ClearAddress();
     }
 }
 
 } // namespace
 
 CNetworkPage::CNetworkPage(CWizard& wizard)
-    : CWizardPage(wizard, IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}) {}
+    : CWizardPage(wizard, IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}),
+      m_wizard(wizard) {}
 
 void CNetworkPage::DoDataExchange() {
     DDX_Control(IDC_HOSTNAME, m_hostName);
@@ -46,11 +48,11 @@ void CNetworkPage::DoDataExchange() {
 void CNetworkPage::ExchangeControls(bool saving, NetworkValues& values) {
     auto& manualIp = static_cast<CColorButton&>(Control(kManualIpRow));
     if (saving) {
-        values.hostName = win::AnsiFromWide(m_hostName.GetWindowText());
+        values.hostName = m_hostName.GetBytes();
         values.dhcp = manualIp.GetCheck() != BST_CHECKED;
     } else {
         m_hostName.SetByteLimit(kHostNameBytes);
-        m_hostName.SetText(win::WideFromAnsi(values.hostName));
+        m_hostName.SetBytes(values.hostName);
     }
     for (std::size_t i = 0; i < m_addresses.size(); ++i)
         ExchangeAddress(saving, m_addresses[i], values.addresses[i]);
@@ -77,6 +79,7 @@ BOOL CNetworkPage::OnInitDialog() {
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = Control(row).m_hWnd;
     }
+    m_dhcpShown.reset();
     if (WorkingValues(*m_run).dhcp)
         OnDhcp();
     else
@@ -110,14 +113,21 @@ void CNetworkPage::OnCommand(WORD id, WORD code) {
 }
 
 void CNetworkPage::OnManualIp() {
-    SetMode(false);
+    SwitchMode(false);
 }
 
-// With DHCP the array keeps its stored addresses, so the page shows those
-// again; the host name stays as typed.
 void CNetworkPage::OnDhcp() {
-    LoadAddresses();
-    SetMode(true);
+    SwitchMode(true);
+}
+
+// With DHCP the array keeps its stored addresses, so a switch either way
+// shows those again, a stored empty one blank: an address typed for the fixed
+// mode must not outlive a switch to DHCP and back. The host name stays as
+// typed, and a click on the mode in force changes nothing.
+void CNetworkPage::SwitchMode(bool dhcp) {
+    if (m_dhcpShown != dhcp)
+        LoadAddresses();
+    SetMode(dhcp);
 }
 
 // EnableWindow sets the same WS_DISABLED bit and also tells the address
@@ -133,9 +143,11 @@ void CNetworkPage::SetMode(bool dhcp) {
     }
     for (CIPAddressCtrl& address : m_addresses)
         address.EnableWindow(!dhcp);
+    m_dhcpShown = dhcp;
 }
 
 void CNetworkPage::OnNext() {
+    const Busy busy(*this);
     NetworkValues values;
     ExchangeControls(true, values);
     if (HostNameRefused(values.hostName)) {
@@ -152,8 +164,10 @@ void CNetworkPage::OnNext() {
 // The array reads "&" and "=" as separators: such a name would add or break
 // pairs of the settings it is sent.
 void CNetworkPage::RefuseHostName() {
+    const CWindowWatch self(*this);
     MessageBox(L"Host name must not contain \"&\" or \"=\"!", L"Error", MB_ICONEXCLAMATION);
-    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hostName.m_hWnd), TRUE);
+    if (self.Same())
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hostName.m_hWnd), TRUE);
 }
 
 void CNetworkPage::OnBack() {

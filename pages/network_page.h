@@ -6,6 +6,9 @@
 #include "win/controls.h"
 
 #include <array>
+#include <optional>
+
+class CWizard;
 
 class CNetworkPage : public CWizardPage {
 public:
@@ -26,6 +29,7 @@ private:
     void LoadAddresses();
     void OnManualIp();
     void OnDhcp();
+    void SwitchMode(bool dhcp);
     void OnNext();
     void OnBack();
     // Marks the mode's button, and makes it the group's tab stop, so that Tab
@@ -37,4 +41,7 @@ private:
     CAnsiLimitEdit m_hostName;
     // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns, as NetworkValues orders them.
     std::array<CIPAddressCtrl, 4> m_addresses;
+    // The mode the buttons show; none before the window's first.
+    std::optional<bool> m_dhcpShown;
+    CWizard& m_wizard;
 };

@@ -1,7 +1,6 @@
 #include "pages/password_dlg.h"
 #include "messaging/settings.h"
 #include "res/resource.h"
-#include "win/text.h"
 
 namespace {
 
@@ -42,9 +41,11 @@ void CPasswordDlg::OnOK() {
     m_password.EnableWindow(FALSE);
     // The array compares bytes: send the password as a Chinese system's
     // ANSI code page spells it, with nothing escaped.
-    const std::string password = win::AnsiFromWide(m_password.GetWindowText());
+    const std::string password = m_password.GetBytes();
+    const CWindowWatch self(*this);
     if (m_host.StartOrEnd(IDS_VERIFYING, BuildRequest(address, "VERIFY", "passwd=" + password),
-                          VERIFY_TICK_LIMIT, m_run.localAddress))
+                          VERIFY_TICK_LIMIT, m_run.localAddress) ||
+        !self.Same())
         return;
     // Nothing went out: the user may try again once the port or the network is back.
     EnableControls();
@@ -67,13 +68,18 @@ void CPasswordDlg::OnReply(const Reply& reply) {
         CDialog::OnOK();
         return;
     }
+    const CWindowWatch self(*this);
     MessageBox(L"Wrong password!", L"Error", MB_ICONEXCLAMATION);
-    m_password.SetText(L"");
+    if (!self.Same())
+        return;
+    m_password.SetBytes("");
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_password.m_hWnd), TRUE);
 }
 
 void CPasswordDlg::OnExpiry() {
     EnableControls();
+    const CWindowWatch self(*this);
     AppMessageBoxA("Error server is not exist!!", MB_OK);
-    CDialog::OnCancel();
+    if (self.Same())
+        CDialog::OnCancel();
 }

@@ -35,13 +35,13 @@ std::string Shown(std::string_view key, const std::string& value) {
 CReviewPage::CReviewPage(CWizard& wizard)
     : CWizardPage(wizard, IDD_REVIEW_PAGE, kReviewPageLayout,
                   {{kFontE, 17, L"Arial"}, {kFontF, 19, L"Arial"}}),
-      m_host(*this, wizard.saveProgress, *this) {}
+      m_host(*this, wizard.saveProgress, *this), m_wizard(wizard) {}
 
 BOOL CReviewPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
     ShowColumn(kReviewFirstNew, m_run->working);
     ShowColumn(kReviewFirstBefore, m_run->reported);
-    if (m_run->clockRuns) {
+    if (m_run->DateRuns() || m_run->TimeRuns()) {
         ShowRunningClock();
         ::SetTimer(m_hWnd, IDT_RUNNING_CLOCK, kRunningClockMs, nullptr);
     }
@@ -50,8 +50,11 @@ BOOL CReviewPage::OnInitDialog() {
 
 void CReviewPage::ShowRunningClock() {
     const ClockReading now = m_run->ClockAt(WizardRun::Clock::now());
-    Control(kReviewFirstNew + kDateRow).SetWindowText(win::WideFromAnsi(DateText(now.date)));
-    Control(kReviewFirstNew + kDateRow + 1).SetWindowText(win::WideFromAnsi(TimeText(now.time)));
+    if (m_run->DateRuns())
+        Control(kReviewFirstNew + kDateRow).SetWindowText(win::WideFromAnsi(DateText(now.date)));
+    if (m_run->TimeRuns())
+        Control(kReviewFirstNew + kDateRow + 1)
+            .SetWindowText(win::WideFromAnsi(TimeText(now.time)));
 }
 
 void CReviewPage::OnTimer(UINT_PTR id) {
@@ -83,8 +86,10 @@ void CReviewPage::OnButtonClicked(WORD id) {
 }
 
 void CReviewPage::OnSave() {
+    const Busy busy(*this);
+    const CWindowWatch self(*this);
     CConfirmDlg confirm;
-    if (confirm.DoModal() != IDOK)
+    if (confirm.DoModal() != IDOK || !self.Same())
         return;
     // The request goes to the array as its search reply named it, not to the
     // address it is about to take, through the adapter it answered on. An
@@ -93,7 +98,8 @@ void CReviewPage::OnSave() {
     if (!m_host.StartOrEnd(IDS_SAVING,
                            BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET",
                                         m_run->SettingsToSend(WizardRun::Clock::now())),
-                           SAVE_TICK_LIMIT, m_run->localAddress))
+                           SAVE_TICK_LIMIT, m_run->localAddress) &&
+        self.Same())
         EndUnsent();
 }
 
@@ -104,19 +110,30 @@ void CReviewPage::OnBack() {
 void CReviewPage::OnReply(const Reply& reply) {
     if (reply.command != "SETOK")
         return;
+    const Busy busy(*this);
+    const CWindowWatch self(*this);
     // No expiry follows: the user is told once, whichever tick the reply came in.
     m_host.Finish();
     MessageBox(L"Configurations have saved successfully!", kStatusCaption, MB_OK);
-    DestroyWindow();
+    Close(self);
 }
 
 // No "SETOK" came: a reply ends the save before any expiry.
 void CReviewPage::OnExpiry() {
+    const Busy busy(*this);
+    const CWindowWatch self(*this);
     AppMessageBoxA("Server does not exist!!", MB_OK);
-    DestroyWindow();
+    Close(self);
 }
 
 void CReviewPage::EndUnsent() {
+    const CWindowWatch self(*this);
     MessageBox(L"Configurations have saved Fail!", kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
-    DestroyWindow();
+    Close(self);
+}
+
+// The save is over and told: the window that sent it goes, and only that one.
+void CReviewPage::Close(const CWindowWatch& self) {
+    if (self.Same())
+        DestroyWindow();
 }

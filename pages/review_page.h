@@ -5,6 +5,8 @@
 
 #include <string>
 
+class CWizard;
+
 class CReviewPage : public CWizardPage, private ExchangeClient {
 public:
     explicit CReviewPage(CWizard& wizard);
@@ -21,10 +23,13 @@ private:
     void OnExpiry() override;
     // A save that ended before any array could answer.
     void EndUnsent();
+    void Close(const CWindowWatch& self);
+    bool WaitsForArray() const override { return m_host.Waiting(); }
     // The seven values of `settings` into the column whose first value is `firstRow`.
     void ShowColumn(int firstRow, const std::string& settings);
     // The new column's date and time, as the save would send them now.
     void ShowRunningClock();
 
     CExchangeHost m_host;
+    CWizard& m_wizard;
 };

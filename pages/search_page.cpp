@@ -12,7 +12,7 @@
 CSearchPage::CSearchPage(CWizard& wizard)
     : CWizardPage(wizard, IDD_SEARCH_PAGE, kSearchPageLayout,
                   {{kFontE, 20, kPageFace}, {kFontF, 17, L"Arial"}}),
-      m_host(*this, wizard.searchProgress, *this) {}
+      m_host(*this, wizard.searchProgress, *this), m_wizard(wizard) {}
 
 void CSearchPage::DoDataExchange() {
     DDX_Control(IDC_DEVICE_LIST, m_list);
@@ -54,9 +54,13 @@ bool CSearchPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 }
 
 void CSearchPage::StartSearch() {
+    const Busy busy(*this);
+    const CWindowWatch self(*this);
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
     const Exchange::Sent sent = m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT);
+    if (!self.Same())
+        return;
     // Nothing was asked: the list and its selection stay as they were.
     if (sent == Exchange::Sent::kCannotListen)
         return EndSearch();
@@ -126,11 +130,13 @@ bool CSearchPage::ConfirmSharedAddress(const DeviceRecord& selected) {
 }
 
 void CSearchPage::OnOK() {
+    const Busy busy(*this);
+    const CWindowWatch self(*this);
     const DeviceRecord* record = Selected();
-    if (record == nullptr || !ConfirmSharedAddress(*record))
+    if (record == nullptr || !ConfirmSharedAddress(*record) || !self.Same())
         return;
     auto run = std::make_shared<WizardRun>(WizardRun::Of(*record));
-    if (RunPasswordCheck(*run, m_wizard.passwordProgress) != IDOK)
+    if (RunPasswordCheck(*run, m_wizard.passwordProgress) != IDOK || !self.Same())
         return;
     m_wizard.Next(*this, std::move(run));
 }

@@ -9,6 +9,8 @@
 
 #include <string>
 
+class CWizard;
+
 class CSearchPage : public CWizardPage, private ExchangeClient {
 public:
     explicit CSearchPage(CWizard& wizard);
@@ -43,6 +45,7 @@ private:
     CListBox m_list;
     DeviceList m_devices;
     CExchangeHost m_host;
+    CWizard& m_wizard;
 };
 
 // The administrator password check that guards the way to step 2: IDOK when

@@ -25,22 +25,3 @@ void CWizard::Back(CWizardPage& from) {
     else
         MoveTo(&from, backSearchPage, nullptr);
 }
-
-void CWizard::MoveTo(CWizardPage* from, CWizardPage& target, std::shared_ptr<WizardRun> run) {
-    if (target.IsWindow()) {
-        if (!run) {
-            target.ShowWindow(SW_SHOW);
-            return;
-        }
-        target.DestroyWindow();
-    }
-    if (from != nullptr)
-        from->DestroyWindow();
-    target.SetRun(std::move(run));
-    // A page that cannot be created is not reported: the move ends with no page.
-    if (target.Create()) {
-        CWnd* main = GetMainWnd();
-        target.CenterWindow(main != nullptr ? main->m_hWnd : nullptr);
-        target.ShowWindow(SW_SHOW);
-    }
-}

@@ -9,6 +9,7 @@
 // a page that has a window already (hidden by Esc, or open beside another
 // run's pages) makes that window anew from the run, so that no page shows
 // what its run would not send. Step 1 belongs to no run.
+#include "app/page_mover.h"
 #include "app/progress_dlg.h"
 #include "app/wizard_run.h"
 #include "pages/datetime_page.h"
@@ -18,7 +19,7 @@
 
 #include <memory>
 
-class CWizard {
+class CWizard : public CPageMover {
 public:
     CWizard();
     CWizard(const CWizard&) = delete;
@@ -31,11 +32,6 @@ public:
     void Next(CWizardPage& from, std::shared_ptr<WizardRun> run);
     // "上一步": step 4 to 3 and 3 to 2 keep the run; 2 to a fresh step 1.
     void Back(CWizardPage& from);
-
-    // Moves from `from` (null: from the welcome window, which stays) to
-    // `target`, which belongs to `run` (null for step 1). A step 1 that has a
-    // window is only shown; any other target's window is made anew.
-    void MoveTo(CWizardPage* from, CWizardPage& target, std::shared_ptr<WizardRun> run);
 
     // One progress window per exchange; the two step-1 windows share theirs.
     CProgressDlg searchProgress;

@@ -18,6 +18,7 @@ public:
     void SetAddress(BYTE first, BYTE second, BYTE third, BYTE fourth) {
         SendMessage(IPM_SETADDRESS, 0, MAKEIPADDRESS(first, second, third, fourth));
     }
+    void ClearAddress() { SendMessage(IPM_CLEARADDRESS); }
     // Blank fields read as 0; gives the number of fields that are not blank.
     int GetAddress(BYTE& first, BYTE& second, BYTE& third, BYTE& fourth) const {
         DWORD address = 0;

@@ -20,10 +20,17 @@ void CAnsiLimitEdit::SetByteLimit(int bytes) {
     LimitText(bytes);
 }
 
-void CAnsiLimitEdit::SetText(const std::wstring& text) {
-    m_accepted = text;
+void CAnsiLimitEdit::SetBytes(std::string_view bytes) {
+    m_loadedBytes = bytes;
+    m_loadedText = win::WideFromAnsi(bytes);
+    m_accepted = m_loadedText;
     m_acceptedSelection = 0;
-    ShowWhole(text);
+    ShowWhole(m_loadedText);
+}
+
+std::string CAnsiLimitEdit::GetBytes() const {
+    const std::wstring text = GetWindowText();
+    return text == m_loadedText ? m_loadedBytes : win::AnsiFromWide(text);
 }
 
 void CAnsiLimitEdit::ShowWhole(const std::wstring& text) {

@@ -3,6 +3,7 @@
 #include "win/wnd.h"
 
 #include <string>
+#include <string_view>
 
 class CDialog;
 
@@ -18,15 +19,23 @@ public:
     void LimitText(int characters) { SendMessage(EM_LIMITTEXT, characters); }
 };
 
-// An edit box whose typing limit counts code-page-936 bytes, as the arrays
-// count them, not characters: 16 bytes are 16 ASCII characters or 8 Chinese
-// ones. The parent hands it its EN_CHANGE; a change that goes past the limit,
-// typed or pasted, is undone. Text the program puts there is shown whole, as
-// it is: typing alone obeys the box's style (ES_LOWERCASE).
+// An edit box for 8-bit text in code page 936, as the arrays keep it, whose
+// typing limit counts those bytes, not characters: 16 bytes are 16 ASCII
+// characters or 8 Chinese ones. The parent hands it its EN_CHANGE; a change
+// that goes past the limit, typed or pasted, is undone. Text the program puts
+// there is shown whole, as it is: typing alone obeys the box's style
+// (ES_LOWERCASE).
 class CAnsiLimitEdit : public CEdit {
 public:
     void SetByteLimit(int bytes);
-    void SetText(const std::wstring& text);
+    // Shows `bytes` as code page 936 spells them.
+    void SetBytes(std::string_view bytes);
+    // The text as code-page-936 bytes. While it is still the text SetBytes
+    // showed, the very bytes it was given: bytes that no text spells (a
+    // stray lead byte, a name set in UTF-8 through the array's web page) do
+    // not survive the way back from the text, and a value nobody touched
+    // must go back as it came.
+    std::string GetBytes() const;
     void OnChange();
 
 private:
@@ -35,6 +44,8 @@ private:
     int m_limit = 0;
     std::wstring m_accepted;
     DWORD m_acceptedSelection = 0;
+    std::string m_loadedBytes;
+    std::wstring m_loadedText;
 };
 
 class CListBox : public CWnd {

@@ -83,6 +83,7 @@ CDialog* CDialog::FromHandle(HWND hwnd) {
 
 void CDialog::Subclass(HWND hwnd) {
     m_hWnd = hwnd;
+    ++m_windowSerial;
     SetPropW(hwnd, kDialogProperty, this);
     m_superProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::WindowProc)));

@@ -35,6 +35,8 @@ public:
     void EndDialog(int result);
 
     UINT TemplateId() const { return m_templateId; }
+    // Counts the windows the object has had: each new one has a new number.
+    unsigned WindowSerial() const { return m_windowSerial; }
 
     // The dialog object of a window of ours; null for any other window.
     static CDialog* FromHandle(HWND hwnd);
@@ -95,6 +97,23 @@ private:
     bool m_inModalLoop = false;
     bool m_endModalLoop = false;
     INT_PTR m_modalResult = -1;
+    unsigned m_windowSerial = 0;
+};
+
+// The window a handler began with. A nested message loop (a message box, a
+// modal window, the progress window's pump) runs other windows' handlers,
+// which may destroy this window, or give its object a new one for another
+// run: what a handler does after such a loop is for the window it began with
+// alone, and only while that window lives.
+class CWindowWatch {
+public:
+    explicit CWindowWatch(const CDialog& dialog)
+        : m_dialog(&dialog), m_serial(dialog.IsWindow() ? dialog.WindowSerial() : 0) {}
+    bool Same() const { return m_dialog->IsWindow() && m_dialog->WindowSerial() == m_serial; }
+
+private:
+    const CDialog* m_dialog;
+    unsigned m_serial;
 };
 
 // Hands a keyboard message to the dialog manager of the dialog of ours that the

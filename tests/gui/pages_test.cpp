@@ -231,6 +231,34 @@ GUI_TEST(network_page_shows_the_stored_values_and_limits_typing) {
     ok(address == MAKEIPADDRESS(192, 168, 0, 5), "the stored address shown again");
 }
 
+// A switch of mode either way shows the stored addresses again, an empty one blank:
+// an address typed for the fixed mode does not outlive DHCP and back. A click on the
+// mode in force keeps what is typed.
+GUI_TEST(network_page_switches_show_the_stored_addresses) {
+    const Wizard wizard(&g_wizard.networkPage, With(kNetwork, "sys.gateway", ""));
+    const auto gateway = [] {
+        DWORD address = 0;
+        const LRESULT filled =
+            SendMessageW(Step2(IDC_GATEWAY), IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+        return filled == 0 ? std::string("blank") : std::to_string(FOURTH_IPADDRESS(address));
+    };
+    const struct {
+        int button; // 0: type 10.0.0.9 into the gateway
+        const char* shown;
+    } clicks[] = {{0, "9"}, {IDC_MANUAL_IP, "9"}, {IDC_DHCP, "blank"},     {IDC_MANUAL_IP, "blank"},
+                  {0, "9"}, {IDC_DHCP, "blank"},  {IDC_MANUAL_IP, "blank"}};
+    for (const auto& click : clicks) {
+        if (click.button)
+            guitest::Press(g_wizard.networkPage.m_hWnd, click.button);
+        else
+            SendMessageW(Step2(IDC_GATEWAY), IPM_SETADDRESS, 0, MAKEIPADDRESS(10, 0, 0, 9));
+        ok(gateway() == click.shown, "after %d: the gateway %s, expected %s", click.button,
+           gateway().c_str(), click.shown);
+    }
+    guitest::Press(g_wizard.networkPage.m_hWnd, IDC_NETWORK_NEXT);
+    ok(GetSetting(wizard.run->working, "sys.gateway").empty(), "no gateway written");
+}
+
 // A refused Next writes nothing and the page stays: a host name with a
 // separator (its box then has the focus, the name selected), or settings past
 // the limit (step 3's padded date fits, its padded time then does not).
@@ -273,21 +301,30 @@ GUI_TEST(a_refused_next_writes_nothing) {
 // Read 1.5 s before the page opens, the stored clock shows a second on and
 // turns midnight while the test waits, in the pickers the user left alone. A
 // date the pickers refuse leaves both at this computer's clock, running from
-// now, not from when the settings were read (here an hour ahead).
+// now, not from when the settings were read (here an hour ahead). Saved an
+// hour later, a date or time the user set goes as set, the other runs on with
+// the array's clock; step 3 reopened from step 4 keeps what was set.
 GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
     static const struct {
         int picker; // 0: untouched
         bool change;
         const char* written; // "00:00:0" where the time runs; null: this computer's clock
+        const char* sent;    // an hour later
     } cases[] = {
-        {0, false, "2007/01/01 00:00:0"},        {IDC_DATE, false, "2006/12/31 00:00:0"},
-        {IDC_DATE, true, "2006/05/05 00:00:0"},  {IDC_TIME, false, "2007/01/01 23:59:59"},
-        {IDC_TIME, true, "2007/01/01 12:00:00"}, {0, false, nullptr},
+        {0, false, "2007/01/01 00:00:0", "2007/01/01 01:00:0"},
+        {IDC_DATE, false, "2006/12/31 00:00:0", "2007/01/01 01:00:0"},
+        {IDC_DATE, true, "2006/05/05 00:00:0", "2006/05/05 01:00:0"},
+        {IDC_TIME, false, "2007/01/01 23:59:59", "2007/01/01 01:00:0"},
+        {IDC_TIME, true, "2007/01/01 12:00:00", "2007/01/01 12:00:00"},
+        {0, false, nullptr, nullptr},
     };
     const auto local = [] {
         SYSTEMTIME now;
         GetLocalTime(&now);
         return Text(now, now);
+    };
+    const auto clock = [](const std::string& settings) {
+        return GetSetting(settings, "date") + " " + GetSetting(settings, "time");
     };
     for (const auto& c : cases) {
         const std::string before = local();
@@ -305,18 +342,22 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
         else if (c.picker)
             SetFocus(Step3(c.picker));
         guitest::PumpFor(1300);
-        guitest::Press(g_wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
-        const std::string written =
-            GetSetting(wizard.run->working, "date") + " " + GetSetting(wizard.run->working, "time");
-        ok(c.written ? written.starts_with(c.written) : before < written && written <= local(),
-           "picker %d%s: expected %s, got %s", c.picker, c.change ? " changed" : "",
-           c.written ? c.written : "this computer's clock", written.c_str());
-        // Set by the user, the clock is sent as set, and step 3 reopened runs from it;
-        // left alone, it runs on from the reply until the save.
-        ok(wizard.run->clockRuns == !c.change, "picker %d: the clock runs: %d", c.picker,
-           !c.change);
-        ok(!c.change || Clock::now() - wizard.run->clockReadAt < 1s,
-           "picker %d: the clock set at Next", c.picker);
+        for (const bool again : {false, true}) {
+            if (again) {
+                guitest::Press(g_wizard.reviewPage.m_hWnd, IDC_REVIEW_BACK);
+                guitest::Press(g_wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
+            } else {
+                guitest::Press(g_wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
+                const std::string written = clock(wizard.run->working);
+                ok(c.written ? written.starts_with(c.written)
+                             : before < written && written <= local(),
+                   "picker %d%s: expected %s, got %s", c.picker, c.change ? " changed" : "",
+                   c.written ? c.written : "this computer's clock", written.c_str());
+            }
+            const std::string sent = clock(wizard.run->SettingsToSend(Clock::now() + 1h));
+            ok(!c.sent || sent.starts_with(c.sent), "picker %d%s, pass %d: sent %s, expected %s",
+               c.picker, c.change ? " changed" : "", again, sent.c_str(), c.sent);
+        }
     }
 }
 
