@@ -15,13 +15,16 @@ probe="24 $(printf '255.255.255.255slimVault' | hex)"
 
 # Runs the driver in the lab: simulator arguments, then the case and its; the
 # time limit lets a hang end with the lab torn down, inside the test runner's.
-# With Q6_UNPLUGGED set, the wizard's adapter is down. With $segment2 set, the
+# With Q6_UNPLUGGED set, the wizard's adapter is down; with Q6_UNPLUG_AT set,
+# its second adapter goes down (its address gone) once that file exists. With $segment2 set, the
 # wizard's computer has a second adapter whose segment has arrays of its own,
 # the simulator started with $segment2.
 run() {
   timeout -k 10 200 "$root/tools/lab.sh" --sim "$sim" --sim-args "$1 --log '$log'" \
     ${segment2+--second-segment "$segment2 --log '$log2'"} -- bash -c '
     [ -z "${Q6_UNPLUGGED:-}" ] || ip link set q6lab0 down || exit 1
+    [ -z "${Q6_UNPLUG_AT:-}" ] || (until [ -e "$Q6_UNPLUG_AT" ]; do sleep 0.05; done
+      ip addr flush dev q6lab1 && ip link set q6lab1 down && touch "$Q6_UNPLUG_AT.done") &
     exec "$@"' lab "$root/tools/wine-run.sh" "$driver" "${@:2}"
   same "the driver's checks pass" 0 $?
 }
@@ -54,6 +57,21 @@ the one to nobody once" "$(lines "$(request 10.77.1.1 VERIFY 'passwd=a& b')" \
     run "" "$1"
     same "nothing for the cut address nor with the port held; 15 spaces for none, then 999 bytes in 1024 to array 1" \
       "$(lines "$(request '' SET "$saved")" "$(request 10.77.1.1 SET "$saved")")" "$(logged in)"
+    ;;
+  password_adapter_gone)
+    printf 'sys.hostname=Q6-Near&nwk.ipaddr=10.78.1.2&nwk.mac=00:1B:7A:00:00:01\n' >"$work/near"
+    printf 'sys.hostname=Q6-Far&nwk.ipaddr=10.78.1.2&nwk.mac=00:1B:7A:00:00:02\n' >"$work/far"
+    segment2="--settings '$work/far' --delay-ms 300"
+    Q6_UNPLUG_AT=$work/unplug run "--settings '$work/near'" "$1" "$work/unplug"
+    same "one probe on each segment, no check on either" "$probe|$probe" "$(logged in)|$(log=$log2 logged in)"
+    ;;
+  review_rivals)
+    run "--delay-ms 1500" "$1"
+    first='sys.hostname=first-run&nwk.ipaddr=10.77.1.1&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none'
+    same "two SETs, each its own run's, the third run's none" \
+      "$(lines "$(request 10.77.1.1 SET "$first")" "10.77.1.2 sys.hostname=second-run&nwk.ipaddr=10.77.1.2&")" \
+      "$(logged in SET | sed -n 1p)
+$(logged in SET | sed -n '2,$p' | cut -d' ' -f2 | unhex | sed -E 's/^(.{15}).{10}([^&]*&[^&]*&).*/\1 \2/' | tr -s ' ')"
     ;;
   road_*)
     # The "SET" must be the array's settings with only the edited pairs changed: unknown keys,
@@ -106,6 +124,15 @@ everything through the wizard's adapter on it" "$(lines "$probe" "$probe") 10.78
       "$(logged in) $(awk '$1 == "in" { sub(/:.*/, "", $2); print $2 }' "$log2" | sort -u)"
     [ "$case" = flood ] && same "2,000 hostile datagrams before the answers to search, password, \
 save, search" "2000 2000 2000 2000" "$(awk '$1 == "flood" { print $3 }' "$log" | xargs)"
+    ;;
+  name_bytes)
+    # "阵1" in UTF-8: E9 98 is a character of code page 936, B5 31 none.
+    arrays="sys.hostname=$(printf '\xe9\x98\xb5\x31')&nwk.bootproto=none&nwk.ipaddr=10.77.1.1&nwk.netmask=255.255.0.0&sys.gateway=10.77.0.254&sys.dns=10.77.0.253&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Beijing&sys.Time.ntpServer=none&sys.Time.ntpServerList=pool.ntp.org"
+    printf '%s\n' "$arrays" >"$work/arrays"
+    run "--settings '$work/arrays'" "$1"
+    sent=$(logged in SET | cut -d' ' -f2 | unhex | cut -c26- | sed -E 's/&(date|time)=[^&]*//g' | tr -d '\n' | hex)
+    same "the SET: the name's bytes as reported, the gateway alone changed" \
+      "$(printf '%s' "$arrays" | sed -E 's/&(date|time)=[^&]*//g; s/gateway=10\.77\.0\.254/gateway=10.77.0.9/' | hex)" "$sent"
     ;;
   search_list)
     # Host names cut to 19 bytes of whole characters in the list; values

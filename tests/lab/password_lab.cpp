@@ -101,4 +101,46 @@ GUI_TEST(password_checks) {
               IDCANCEL);
 }
 
+// Step 1 lists an array found through this computer's second adapter and one
+// at the same address on the first; the second is chosen, then its adapter is
+// taken down (lab_test.sh, when the driver makes the file FILE): the check
+// cannot go out through it, and through the other it would reach the other
+// array. Nothing is sent, the box says so at once, the window is usable again.
+GUI_TEST(password_adapter_gone) {
+    static const std::wstring marker = L"Z:" + args.at(0);
+    lab::RunWizard({
+        guitest::On(IDD_WELCOME, {}, IDC_START),
+        guitest::On(
+            IDD_SEARCH_PAGE,
+            [](HWND page) {
+                const std::vector<std::wstring> both = {L"Q6-Near", L"Q6-Far"};
+                ok(lab::Lines(page) == both, "both arrays listed");
+                lab::ClickLine(page, 1);
+            },
+            IDOK),
+        ExpectBox("lab_driver",
+                  "Another array also answers for 10.78.1.2.\nThe password check and the new "
+                  "settings will reach every array with this address.\nGo on?",
+                  [] { PostMessageW(guitest::FindMessageBox()->window, WM_COMMAND, IDYES, 0); }),
+        {"the password window", [] { return guitest::Shown(IDD_PASSWORD) != nullptr; },
+         [] {
+             CloseHandle(
+                 CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+         }},
+        {"its adapter down",
+         [] { return GetFileAttributesW((marker + L".done").c_str()) != INVALID_FILE_ATTRIBUTES; },
+         [] {
+             g_window = guitest::Shown(IDD_PASSWORD);
+             Type(L"admin");
+             lab::g_ticks = 0;
+             guitest::Press(g_window, IDOK);
+         }},
+        ExpectBox(kSendCaption, kSendText,
+                  [] { ok(lab::g_ticks == 0, "at once (tick %u)", lab::g_ticks); }),
+        guitest::WhenIdle("the box closed", [] { ExpectUsable(true); }),
+        lab::Password(L""),
+        guitest::On(IDD_SEARCH_PAGE),
+    });
+}
+
 } // namespace

@@ -96,4 +96,78 @@ GUI_TEST(review_saves) {
     }
 }
 
+// Two runs, one step 4: a second run's "下一步" on its step 3 while the first
+// save waits, and a third's while the second save's outcome box is open. Each
+// waits for the save before it: that save's outcome is told, its window closes,
+// then the next run's step 4 opens, and only its own "保存" sends its SET (the
+// arrays answer 1.5 s late: lab_test.sh).
+GUI_TEST(review_rivals) {
+    const auto runOf = [](const std::string& name, int array) {
+        const std::string address = "10.77.1." + std::to_string(array);
+        return std::make_shared<WizardRun>(WizardRun{
+            "sys.hostname=Q6-Store0" + std::to_string(array) + "&nwk.ipaddr=" + address,
+            "sys.hostname=" + name + "&nwk.ipaddr=" + address +
+                "&date=2000/01/01&time=00:00:00&sys.Time.timeZone=Taipei&sys.Time.ntpServer=none",
+            "10.77.0.1"});
+    };
+    static std::shared_ptr<WizardRun> runs[] = {runOf("first-run", 1), runOf("second-run", 2),
+                                                runOf("third-run", 3)};
+    static HWND saving = nullptr; // the step 4 whose save the next run's move waits for
+    CWizard& wizard = lab::Wizard();
+    // The next run's step 3 and its "下一步", which must wait.
+    const auto nextRunsMove = [&wizard](int run) {
+        return [&wizard, run] {
+            saving = wizard.reviewPage.m_hWnd;
+            wizard.MoveTo(nullptr, wizard.dateTimePage, runs[run]);
+            guitest::Press(wizard.dateTimePage.m_hWnd, IDC_DATETIME_NEXT);
+        };
+    };
+    const auto waited = [&wizard](int run) {
+        return Step{"the move waits", [run] { return runs[run]->setByUser.has_value(); },
+                    [&wizard] {
+                        ok(wizard.reviewPage.m_hWnd == saving, "step 4 still the saving one's");
+                        ok(wizard.dateTimePage.IsWindowVisible(), "the next run's step 3 stays");
+                    }};
+    };
+    const auto step4Of = [&wizard](int run, bool save) {
+        return guitest::On(
+            IDD_REVIEW_PAGE,
+            [&wizard, run](HWND page) {
+                ok(wizard.reviewPage.Run() == runs[run] && page != saving,
+                   "run %d's own step 4, made anew", run);
+                ok(!wizard.dateTimePage.IsWindow(), "its step 3 gone");
+            },
+            save ? IDC_SAVE : 0);
+    };
+    const auto told = [&wizard](int run) {
+        return guitest::ExpectBox(
+            "Status", "Configurations have saved successfully!", [&wizard, run] {
+                ok(wizard.reviewPage.Run() == runs[run] && wizard.reviewPage.m_hWnd == saving,
+                   "the box is run %d's, over its own window", run);
+            });
+    };
+    guitest::StartScript({
+        guitest::On(IDD_REVIEW_PAGE, {}, IDC_SAVE),
+        guitest::On(IDD_CONFIRM, {}, IDOK),
+        {"the first save waits", [&wizard] { return wizard.saveProgress.IsWindowVisible(); },
+         nextRunsMove(1)},
+        waited(1),
+        told(0),
+        step4Of(1, true),
+        guitest::On(IDD_CONFIRM, {}, IDOK),
+        {"the second save's box", [] { return guitest::FindMessageBox().has_value(); },
+         nextRunsMove(2)},
+        waited(2),
+        told(1),
+        step4Of(2, false),
+    });
+    wizard.MoveTo(nullptr, wizard.reviewPage, runs[0]);
+    while (!(wizard.reviewPage.Run() == runs[2] && guitest::Idle() &&
+             wizard.reviewPage.IsWindowVisible()))
+        guitest::PumpFor(2);
+    guitest::PumpFor(200);
+    guitest::EndScript();
+    wizard.reviewPage.DestroyWindow();
+}
+
 } // namespace
