@@ -5,8 +5,8 @@
 // its message, one step at each tick before the tick is counted, closed at the
 // end. The window only says what a reply means and what the expiry does.
 #include "app/progress_dlg.h"
-#include "messaging/exchange.h"
-#include "messaging/winsock/winsock_io.h"
+#include "core/protocol/exchange.h"
+#include "app/winsock_io.h"
 #include "win/dialog.h"
 
 #include <string_view>

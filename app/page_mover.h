@@ -1,7 +1,7 @@
 #pragma once
 // The one rule by which wizard pages replace one another. A page's object
 // lives as long as the wizard; its windows come and go, each made for a run.
-#include "app/wizard_run.h"
+#include "core/setup/wizard_run.h"
 #include "win/dialog.h"
 
 #include <memory>

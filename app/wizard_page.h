@@ -4,8 +4,8 @@
 // run-time controls made from its layout table when the window is created.
 #include "app/page_frame.h"
 #include "app/page_layout.h"
-#include "app/wizard_run.h"
-#include "messaging/settings_exchange.h"
+#include "core/setup/wizard_run.h"
+#include "core/settings/settings_exchange.h"
 #include "win/dialog.h"
 
 #include <array>

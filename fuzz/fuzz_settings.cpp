@@ -1,12 +1,12 @@
 // Hostile input, one family a fuzzer (FUZZ_CHECK) with its own corpus: sanitizers catch bad
 // reads, Require wrong results.
-#include "app/device_list.h"
-#include "app/running_clock.h"
-#include "messaging/message.h"
-#include "messaging/settings.h"
-#include "pages/datetime_settings.h"
-#include "pages/network_settings.h"
-#include "pages/time_zones.h"
+#include "core/setup/device_list.h"
+#include "core/setup/running_clock.h"
+#include "core/protocol/message.h"
+#include "core/settings/settings.h"
+#include "core/setup/datetime_settings.h"
+#include "core/setup/network_settings.h"
+#include "core/setup/time_zones.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 #include "pages/datetime_page.h"
 
 #include "pages/page_layouts.h"
-#include "pages/time_zones.h"
+#include "core/setup/time_zones.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"

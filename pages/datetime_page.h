@@ -1,8 +1,8 @@
 #pragma once
 // Wizard step 3: time zone, date and time.
-#include "app/running_clock.h"
+#include "core/setup/running_clock.h"
 #include "app/wizard_page.h"
-#include "pages/datetime_settings.h"
+#include "core/setup/datetime_settings.h"
 #include "win/common_controls.h"
 #include "win/controls.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Wizard step 2: host name and IP configuration.
 #include "app/wizard_page.h"
-#include "pages/network_settings.h"
+#include "core/setup/network_settings.h"
 #include "win/common_controls.h"
 #include "win/controls.h"
 

@@ -1,5 +1,5 @@
 #include "pages/password_dlg.h"
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 #include "res/resource.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The administrator password window: the selected array itself must accept
 // the password before the wizard lets the user change its settings.
 #include "app/exchange_host.h"
-#include "app/wizard_run.h"
+#include "core/setup/wizard_run.h"
 #include "win/controls.h"
 #include "win/dialog.h"
 

@@ -1,6 +1,6 @@
 #include "pages/review_page.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 #include "pages/confirm_dlg.h"
 #include "pages/page_layouts.h"
 #include "pages/wizard.h"

@@ -1,8 +1,8 @@
 #include "pages/search_page.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 #include "pages/page_layouts.h"
-#include "pages/search_details.h"
+#include "core/setup/search_details.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"

@@ -2,7 +2,7 @@
 // Wizard step 1: finds the arrays, lists them, shows the selected one's
 // settings, and begins a run with it once the array has accepted the
 // administrator password.
-#include "app/device_list.h"
+#include "core/setup/device_list.h"
 #include "app/exchange_host.h"
 #include "app/wizard_page.h"
 #include "win/controls.h"

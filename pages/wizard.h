@@ -11,7 +11,7 @@
 // what its run would not send. Step 1 belongs to no run.
 #include "app/page_mover.h"
 #include "app/progress_dlg.h"
-#include "app/wizard_run.h"
+#include "core/setup/wizard_run.h"
 #include "pages/datetime_page.h"
 #include "pages/network_page.h"
 #include "pages/review_page.h"

@@ -1,34 +1,20 @@
 #include "win/text.h"
 
+#include "core/text/cp936.h"
+
 namespace win {
 
 std::wstring WideFromAnsi(std::string_view bytes) {
-    if (bytes.empty())
-        return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(kChineseCodePage, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(length, L'\0');
-    MultiByteToWideChar(kChineseCodePage, 0, bytes.data(), size, text.data(), length);
-    return text;
+    const std::u16string text = cp936::Decode(bytes);
+    return std::wstring(text.begin(), text.end());
 }
 
 std::string AnsiFromWide(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(kChineseCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(length, '\0');
-    WideCharToMultiByte(kChineseCodePage, 0, text.data(), size, bytes.data(), length, nullptr,
-                        nullptr);
-    return bytes;
+    return cp936::Encode(std::u16string(text.begin(), text.end()));
 }
 
 int AnsiLength(std::wstring_view text) {
-    if (text.empty())
-        return 0;
-    return WideCharToMultiByte(kChineseCodePage, 0, text.data(), static_cast<int>(text.size()),
-                               nullptr, 0, nullptr, nullptr);
+    return static_cast<int>(cp936::EncodedLength(std::u16string(text.begin(), text.end())));
 }
 
 std::wstring LoadResourceString(UINT id) {

@@ -1,14 +1,15 @@
 #pragma once
 // Text at the edge between the program's 8-bit settings (code page 936, the ANSI
-// code page of a Chinese system) and the UTF-16 of the windows.
+// code page of a Chinese system) and the UTF-16 of the windows, converted by
+// the one conversion every program of ours shares (core/text/cp936.h): a byte
+// that starts no character shows as U+FFFD, a character without a code goes
+// as '?'.
 #include <windows.h>
 
 #include <string>
 #include <string_view>
 
 namespace win {
-
-inline constexpr UINT kChineseCodePage = 936;
 
 std::wstring WideFromAnsi(std::string_view bytes);
 std::string AnsiFromWide(std::wstring_view text);

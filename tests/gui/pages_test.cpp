@@ -1,7 +1,7 @@
 // The wizard's pages through their real buttons, keys and controls: the moves
 // between them, and what steps 2 and 3 show and leave in the working settings.
 #include "app/welcome_dlg.h"
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 #include "pages/page_layouts.h"
 #include "pages/wizard.h"
 #include "res/resource.h"

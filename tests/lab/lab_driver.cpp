@@ -1,6 +1,6 @@
 #include "tests/lab/lab_driver.h"
 
-#include "messaging/winsock/winsock_io.h"
+#include "app/winsock_io.h"
 
 namespace lab {
 

@@ -1,6 +1,6 @@
 // Step 4, made as step 3's Next makes it, and its saves on real Winsock under
 // Wine in the lab (what they send: lab_test.sh).
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 #include "pages/page_layouts.h"
 #include "tests/lab/lab_driver.h"
 

@@ -1,7 +1,7 @@
 // Step 1 end to end against the lab's arrays (what it sends: lab_test.sh).
 // search_burst N [BYTES]: BYTES is the receive buffer asked for.
-#include "messaging/settings.h"
-#include "messaging/winsock/winsock_io.h"
+#include "core/settings/settings.h"
+#include "app/winsock_io.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"

@@ -1,7 +1,7 @@
-#include "app/device_list.h"
-#include "messaging/message.h"
-#include "messaging/settings.h"
-#include "pages/search_details.h"
+#include "core/setup/device_list.h"
+#include "core/protocol/message.h"
+#include "core/settings/settings.h"
+#include "core/setup/search_details.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "messaging/settings_exchange.h"
-#include "pages/datetime_settings.h"
-#include "pages/network_settings.h"
+#include "core/settings/settings_exchange.h"
+#include "core/setup/datetime_settings.h"
+#include "core/setup/network_settings.h"
 
 #include <gtest/gtest.h>
 

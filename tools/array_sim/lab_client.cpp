@@ -4,7 +4,7 @@
 //   q6-lab-client [--wait-ms N] --probe
 //   q6-lab-client [--wait-ms N] ADDRESS COMMAND [PAYLOAD]
 // Output: one line per datagram, "<length> <text>", the text as EscapedText.
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 #include "tools/array_sim/datagram_text.h"
 #include "tools/array_sim/endpoint.h"
 

@@ -1,6 +1,6 @@
 #include "tools/array_sim/sim_arrays.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // q6-array-sim: plays storage arrays on UDP port 1212 for the lab network.
 // Only ever run it inside a network namespace (tools/lab.sh does).
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 #include "tools/array_sim/datagram_text.h"
 #include "tools/array_sim/endpoint.h"
 #include "tools/array_sim/sim_arrays.h"

@@ -1,6 +1,6 @@
 #include "tools/array_sim/sim_options.h"
 
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 #include "tools/array_sim/sim_arrays.h"
 
 #include <charconv>

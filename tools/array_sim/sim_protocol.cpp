@@ -1,7 +1,7 @@
 #include "tools/array_sim/sim_protocol.h"
 
-#include "messaging/message.h"
-#include "messaging/settings.h"
+#include "core/protocol/message.h"
+#include "core/settings/settings.h"
 
 #include <cstdio>
 #include <cstring>

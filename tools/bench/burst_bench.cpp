@@ -4,7 +4,7 @@
 //   burst_bench [--expect N] [--read-after-ms D] [--runs R] SIZE...
 // SIZE is "default" (the system's receive buffer, as the exchange has it) or a
 // SO_RCVBUF request in bytes. One line of figures per run.
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 #include "tools/array_sim/endpoint.h"
 
 #include <arpa/inet.h>

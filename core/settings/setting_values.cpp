@@ -1,4 +1,4 @@
-#include "messaging/setting_values.h"
+#include "core/settings/setting_values.h"
 
 #include <climits>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 
 #include <algorithm>
 

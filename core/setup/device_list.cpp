@@ -1,6 +1,6 @@
-#include "app/device_list.h"
+#include "core/setup/device_list.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "pages/time_zones.h"
+#include "core/setup/time_zones.h"
 
 // Row texts are shown as they are and searched byte for byte by RowForZone, so
 // every character here matters, down to "Sofija" and "Cape Verde Is.".

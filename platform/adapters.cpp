@@ -1,4 +1,4 @@
-#include "messaging/winsock/adapter_addresses.h"
+#include "platform/adapters.h"
 #include <winsock2.h>
 
 #include <iphlpapi.h>

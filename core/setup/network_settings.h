@@ -1,6 +1,6 @@
 #pragma once
 // The values of the network settings page and their one exchange block.
-#include "messaging/settings_exchange.h"
+#include "core/settings/settings_exchange.h"
 
 #include <array>
 #include <optional>

@@ -2,7 +2,7 @@
 // What step 1 makes of the arrays' settings: the texts of its detail area, the
 // address of an array's web page, and whether the selected array shares its
 // address with another one.
-#include "app/device_list.h"
+#include "core/setup/device_list.h"
 
 #include <array>
 #include <span>

@@ -1,4 +1,4 @@
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // One wizard run: what steps 2 to 4 show and "保存" sends, for the one array
 // whose administrator password step 1 checked. Other windows, a new search
 // among them, never change a run; only its own pages do.
-#include "app/device_list.h"
-#include "app/running_clock.h"
+#include "core/setup/device_list.h"
+#include "core/setup/running_clock.h"
 
 #include <chrono>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/running_clock.h"
+#include "core/setup/running_clock.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "messaging/settings_exchange.h"
+#include "core/settings/settings_exchange.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 SettingsExchange::SettingsExchange(std::string_view settings, bool saving)
     : m_settings(settings), m_saving(saving) {}

@@ -3,7 +3,7 @@
 // the window that waits sees its ending reply or the tick count runs out.
 // Sockets, the timer and message boxes come through ExchangeIo, so the rules
 // here run the same against Winsock and against a test double.
-#include "messaging/message.h"
+#include "core/protocol/message.h"
 #include <cstdint>
 #include <functional>
 #include <string>

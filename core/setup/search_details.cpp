@@ -1,6 +1,6 @@
-#include "pages/search_details.h"
+#include "core/setup/search_details.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "pages/network_settings.h"
+#include "core/setup/network_settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "messaging/exchange.h"
+#include "core/protocol/exchange.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 // The exchange's sockets, timer and message boxes on Winsock and USER, for one
 // window: notifications and ticks arrive as that window's messages.
-#include "messaging/exchange.h"
+#include "core/protocol/exchange.h"
 #include <winsock2.h>
 
 // The window message that reports activity on the receive socket, and the

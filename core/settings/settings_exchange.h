@@ -5,7 +5,7 @@
 // differs from what loading the stored value gives: a value the user did not
 // change goes back as the array reported it, byte for byte, also where the
 // page could not show it whole (two DNS servers, a name for a gateway).
-#include "messaging/setting_values.h"
+#include "core/settings/setting_values.h"
 
 #include <functional>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "messaging/winsock/winsock_io.h"
-#include "messaging/winsock/adapter_addresses.h"
+#include "app/winsock_io.h"
+#include "platform/adapters.h"
 #include "win/wnd.h"
 #include <ws2tcpip.h>
 

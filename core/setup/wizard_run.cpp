@@ -1,6 +1,6 @@
-#include "app/wizard_run.h"
+#include "core/setup/wizard_run.h"
 
-#include "messaging/settings.h"
+#include "core/settings/settings.h"
 
 WizardRun WizardRun::Of(const DeviceRecord& record) {
     const ClockReading reported = {ParseDate(GetSetting(record.settings, "date")),

@@ -1,6 +1,6 @@
 #pragma once
 // The values of the date and time page and their one exchange block.
-#include "messaging/settings_exchange.h"
+#include "core/settings/settings_exchange.h"
 
 #include <string>
 #include <string_view>

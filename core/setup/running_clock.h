@@ -2,7 +2,7 @@
 // The array's clock as the wizard runs it: a reading moved on by the time
 // since, so that neither step 3 nor the save sets the array's clock back by
 // the minutes spent in the wizard.
-#include "messaging/setting_values.h"
+#include "core/settings/setting_values.h"
 
 struct ClockReading {
     SettingDate date;

@@ -1,6 +1,6 @@
-#include "pages/datetime_settings.h"
+#include "core/setup/datetime_settings.h"
 
-#include "pages/time_zones.h"
+#include "core/setup/time_zones.h"
 
 namespace {
 
