@@ -1,41 +1,60 @@
 #include "app/exchange_host.h"
 
+#include "res/messages.h"
 #include "win/text.h"
 
+#include <cstdio>
+
 CExchangeHost::CExchangeHost(CDialog& window, CProgressDlg& progress, ExchangeClient& client)
-    : m_window(window), m_progress(progress), m_client(client),
-      m_io(window,
-           [this] { return m_exchange.Waiting() && m_ownsProgress && m_progress.IsWindow(); }),
-      m_exchange(m_io) {
+    : m_window(window), m_progress(progress), m_client(client), m_io(window), m_exchange(m_io) {
     window.ChainMessages(*this);
 }
 
-Exchange::Sent CExchangeHost::Start(unsigned messageId, std::string_view request,
-                                    unsigned tickLimit, std::string_view from) {
+std::optional<ExchangeFailure> CExchangeHost::Start(unsigned messageId,
+                                                    const Conversation& conversation) {
     m_ownsProgress = !m_progress.IsWindow();
     if (m_ownsProgress) {
         m_progress.Open(m_window.m_hWnd);
         if (m_progress.m_message.IsWindow())
             m_progress.m_message.SetWindowText(win::LoadResourceString(messageId));
     }
-    const Exchange::Sent sent = m_exchange.SendRequest(request, tickLimit, from);
-    if (sent == Exchange::Sent::kCannotListen)
+    const std::optional<ExchangeFailure> failure = m_exchange.Start(conversation);
+    using enum ExchangeFailure;
+    if (failure == kCreateSocket)
+        ShowBox(kCreateSocketText, kCreateSocketCaption, MB_OK);
+    else if (failure == kBindSocket)
+        ShowBox(kBindText, kBindCaption, MB_OK);
+    else if (failure == kSelectSocket)
+        ShowBox(kSelectText, kSelectCaption, MB_OK);
+    if (failure && failure != kSend)
         CloseProgress();
-    return sent;
+    return failure;
 }
 
-bool CExchangeHost::StartOrEnd(unsigned messageId, std::string_view request, unsigned tickLimit,
-                               std::string_view from) {
-    const Exchange::Sent sent = Start(messageId, request, tickLimit, from);
-    if (sent == Exchange::Sent::kNotSent) {
+std::optional<ExchangeFailure> CExchangeHost::StartOrEnd(unsigned messageId,
+                                                         const Conversation& conversation) {
+    const std::optional<ExchangeFailure> failure = Start(messageId, conversation);
+    using enum ExchangeFailure;
+    if (failure == kSend || failure == kAddressTooLong || failure == kSettingsTooLong) {
         Finish();
         ShowSendError();
     }
-    return sent == Exchange::Sent::kListening;
+    return failure;
 }
 
 void CExchangeHost::ShowSendError() {
     m_window.MessageBoxA(kSendText, kSendCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CExchangeHost::ShowBox(const char* text, const char* caption, UINT style) {
+    // A window kept disabled by its progress window while it waits must stay
+    // so, or the user could leave or restart an exchange that still runs. But
+    // the timer ticks on inside the box, and an exchange that expired there
+    // has given the window back: disabling it again would lock it for good.
+    const HWND owner = m_window.m_hWnd;
+    m_window.MessageBoxA(text, caption, style);
+    if (m_exchange.Waiting() && m_ownsProgress && m_progress.IsWindow() && ::IsWindow(owner))
+        ::EnableWindow(owner, FALSE);
 }
 
 void CExchangeHost::Finish() {
@@ -110,6 +129,12 @@ void CExchangeHost::OnPINGAsynch(WPARAM socket, LPARAM event) {
 }
 
 void CExchangeHost::Read(WPARAM socket, LPARAM event) {
-    m_exchange.OnPINGAsynch(socket, WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
-                            [this](const Reply& reply) { m_client.OnReply(reply); });
+    m_exchange.OnPINGAsynch(
+        socket, WSAGETSELECTEVENT(event), WSAGETSELECTERROR(event),
+        {[this](const Reply& reply, Answer answer) { m_client.OnAnswer(reply, answer); },
+         [this](unsigned code, unsigned error) {
+             char text[64];
+             std::snprintf(text, sizeof text, kEventErrorFormat, code, error);
+             ShowBox(text, kEventErrorCaption, MB_SYSTEMMODAL);
+         }});
 }

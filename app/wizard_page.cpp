@@ -1,6 +1,7 @@
 #include "app/wizard_page.h"
 
 #include "app/page_mover.h"
+#include "res/messages.h"
 
 #include "win/text.h"
 
@@ -80,7 +81,7 @@ CWizardPage::Busy::~Busy() {
 bool CWizardPage::CommitToWorkingSettings(const SettingsExchange& dx) {
     if (dx.Commit(m_run->working))
         return true;
-    MessageBox(kSettingsTooLongText, L"Error", MB_ICONEXCLAMATION);
+    MessageBoxA(kSettingsTooLongText, kErrorCaption, MB_ICONEXCLAMATION);
     return false;
 }
 

@@ -4,8 +4,8 @@
 // run-time controls made from its layout table when the window is created.
 #include "app/page_frame.h"
 #include "app/page_layout.h"
-#include "core/setup/wizard_run.h"
 #include "core/settings/settings_exchange.h"
+#include "core/setup/wizard_run.h"
 #include "win/dialog.h"
 
 #include <array>
@@ -13,9 +13,6 @@
 #include <memory>
 #include <span>
 #include <vector>
-
-inline constexpr wchar_t kSettingsTooLongText[] =
-    L"Settings are too long! An array takes at most 999 characters; nothing was changed.";
 
 struct BoldFontSpec {
     FontSlot slot;

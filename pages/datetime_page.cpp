@@ -1,16 +1,13 @@
 #include "pages/datetime_page.h"
 
-#include "pages/page_layouts.h"
+#include "app/timer_ids.h"
 #include "core/setup/time_zones.h"
+#include "pages/page_layouts.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
 
 namespace {
-
-// Any id but the exchange host's.
-constexpr UINT_PTR IDT_RUNNING_CLOCK = 1;
-constexpr UINT kRunningClockMs = 1000;
 
 using Clock = std::chrono::steady_clock;
 

@@ -2,6 +2,7 @@
 
 #include "pages/page_layouts.h"
 #include "pages/wizard.h"
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace {
@@ -165,7 +166,7 @@ void CNetworkPage::OnNext() {
 // pairs of the settings it is sent.
 void CNetworkPage::RefuseHostName() {
     const CWindowWatch self(*this);
-    MessageBox(L"Host name must not contain \"&\" or \"=\"!", L"Error", MB_ICONEXCLAMATION);
+    MessageBoxA(kHostNameSeparatorsText, kErrorCaption, MB_ICONEXCLAMATION);
     if (self.Same())
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hostName.m_hWnd), TRUE);
 }

@@ -1,5 +1,5 @@
 #include "pages/password_dlg.h"
-#include "core/settings/settings.h"
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,23 +29,20 @@ void CPasswordDlg::OnCommand(WORD id, WORD code) {
 }
 
 void CPasswordDlg::OnOK() {
-    const std::string address = GetSetting(m_run.reported, "nwk.ipaddr");
+    // The array compares bytes: the password goes as a Chinese system's ANSI
+    // code page spells it, with nothing escaped.
+    const Conversation check =
+        Conversation::Verify(m_run.reported, m_run.localAddress, m_password.GetBytes());
     // No request can name such an array: its address would be cut to another.
-    if (address.size() > kAddressFieldLength) {
-        MessageBox(L"The array's address is too long: the request cannot be sent!", L"Error",
-                   MB_ICONEXCLAMATION);
+    if (check.Refused()) {
+        MessageBoxA(kAddressTooLongText, kErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     ::EnableWindow(GetDlgItem(IDCANCEL), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
     m_password.EnableWindow(FALSE);
-    // The array compares bytes: send the password as a Chinese system's
-    // ANSI code page spells it, with nothing escaped.
-    const std::string password = m_password.GetBytes();
     const CWindowWatch self(*this);
-    if (m_host.StartOrEnd(IDS_VERIFYING, BuildRequest(address, "VERIFY", "passwd=" + password),
-                          VERIFY_TICK_LIMIT, m_run.localAddress) ||
-        !self.Same())
+    if (!m_host.StartOrEnd(IDS_VERIFYING, check) || !self.Same())
         return;
     // Nothing went out: the user may try again once the port or the network is back.
     EnableControls();
@@ -57,19 +54,17 @@ void CPasswordDlg::EnableControls() {
     m_password.EnableWindow(TRUE);
 }
 
-void CPasswordDlg::OnReply(const Reply& reply) {
-    // Only a verdict ends the wait: were the controls given back on any other
-    // datagram, a second check could start while this one still holds the port.
-    if (reply.command != "VERIFYOK" && reply.command != "VERIFYFAIL")
-        return;
+// Only a verdict is an answer: were the controls given back on any other
+// datagram, a second check could start while this one still holds the port.
+void CPasswordDlg::OnAnswer(const Reply&, Answer answer) {
     EnableControls();
     m_host.Finish();
-    if (reply.command == "VERIFYOK") {
+    if (answer == Answer::kPasswordRight) {
         CDialog::OnOK();
         return;
     }
     const CWindowWatch self(*this);
-    MessageBox(L"Wrong password!", L"Error", MB_ICONEXCLAMATION);
+    MessageBoxA(kWrongPasswordText, kErrorCaption, MB_ICONEXCLAMATION);
     if (!self.Same())
         return;
     m_password.SetBytes("");
@@ -79,7 +74,12 @@ void CPasswordDlg::OnReply(const Reply& reply) {
 void CPasswordDlg::OnExpiry() {
     EnableControls();
     const CWindowWatch self(*this);
-    AppMessageBoxA("Error server is not exist!!", MB_OK);
+    AppMessageBoxA(kNoAnswerToCheckText, MB_OK);
     if (self.Same())
         CDialog::OnCancel();
+}
+
+INT_PTR CheckPassword(const WizardRun& run, CProgressDlg& progress) {
+    CPasswordDlg dialog(run, progress);
+    return dialog.DoModal();
 }

@@ -20,7 +20,7 @@ protected:
     void OnCommand(WORD id, WORD code) override;
 
 private:
-    void OnReply(const Reply& reply) override;
+    void OnAnswer(const Reply& reply, Answer answer) override;
     void OnExpiry() override;
     // Back to Ready: the user can type and press OK or Cancel again.
     void EnableControls();
@@ -29,3 +29,7 @@ private:
     CAnsiLimitEdit m_password;
     CExchangeHost m_host;
 };
+
+// The administrator password window, run modally for `run`: IDOK when its
+// array accepted the password.
+INT_PTR CheckPassword(const WizardRun& run, CProgressDlg& progress);

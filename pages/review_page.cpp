@@ -1,9 +1,11 @@
 #include "pages/review_page.h"
 
+#include "app/timer_ids.h"
 #include "core/settings/settings.h"
 #include "pages/confirm_dlg.h"
 #include "pages/page_layouts.h"
 #include "pages/wizard.h"
+#include "res/messages.h"
 #include "res/resource.h"
 #include "win/text.h"
 
@@ -16,11 +18,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kSummaryKeys = {
     "sys.hostname", "nwk.ipaddr", "nwk.netmask", "sys.gateway", "nwk.bootproto", "date", "time"};
 
-constexpr wchar_t kStatusCaption[] = L"Status";
-
-// Any id but the exchange host's.
-constexpr UINT_PTR IDT_RUNNING_CLOCK = 1;
-constexpr UINT kRunningClockMs = 1000;
 constexpr int kDateRow = 5; // then the time
 
 // What a row shows for its value: the value itself, whole, except the IP state.
@@ -92,14 +89,10 @@ void CReviewPage::OnSave() {
     if (confirm.DoModal() != IDOK || !self.Same())
         return;
     // The request goes to the array as its search reply named it, not to the
-    // address it is about to take, through the adapter it answered on. An
-    // address too long for the address field gives no request: nothing is
-    // sent.
-    if (!m_host.StartOrEnd(IDS_SAVING,
-                           BuildRequest(GetSetting(m_run->reported, "nwk.ipaddr"), "SET",
-                                        m_run->SettingsToSend(WizardRun::Clock::now())),
-                           SAVE_TICK_LIMIT, m_run->localAddress) &&
-        self.Same())
+    // address it is about to take, from the address it answered on.
+    const Conversation save = Conversation::Save(m_run->reported, m_run->localAddress,
+                                                 m_run->SettingsToSend(WizardRun::Clock::now()));
+    if (m_host.StartOrEnd(IDS_SAVING, save) && self.Same())
         EndUnsent();
 }
 
@@ -107,28 +100,27 @@ void CReviewPage::OnBack() {
     m_wizard.Back(*this);
 }
 
-void CReviewPage::OnReply(const Reply& reply) {
-    if (reply.command != "SETOK")
-        return;
+// The array took the settings. No expiry follows: the user is told once,
+// whichever tick the answer came in.
+void CReviewPage::OnAnswer(const Reply&, Answer) {
     const Busy busy(*this);
     const CWindowWatch self(*this);
-    // No expiry follows: the user is told once, whichever tick the reply came in.
     m_host.Finish();
-    MessageBox(L"Configurations have saved successfully!", kStatusCaption, MB_OK);
+    MessageBoxA(kSavedText, kStatusCaption, MB_OK);
     Close(self);
 }
 
-// No "SETOK" came: a reply ends the save before any expiry.
+// No answer came: an answer ends the save before any expiry.
 void CReviewPage::OnExpiry() {
     const Busy busy(*this);
     const CWindowWatch self(*this);
-    AppMessageBoxA("Server does not exist!!", MB_OK);
+    AppMessageBoxA(kNoAnswerToSaveText, MB_OK);
     Close(self);
 }
 
 void CReviewPage::EndUnsent() {
     const CWindowWatch self(*this);
-    MessageBox(L"Configurations have saved Fail!", kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(kSaveFailedText, kStatusCaption, MB_OK | MB_ICONEXCLAMATION);
     Close(self);
 }
 

@@ -19,7 +19,7 @@ protected:
 private:
     void OnSave();
     void OnBack();
-    void OnReply(const Reply& reply) override;
+    void OnAnswer(const Reply& reply, Answer answer) override;
     void OnExpiry() override;
     // A save that ended before any array could answer.
     void EndUnsent();

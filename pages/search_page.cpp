@@ -1,9 +1,10 @@
 #include "pages/search_page.h"
 
 #include "core/settings/settings.h"
-#include "pages/page_layouts.h"
 #include "core/setup/search_details.h"
+#include "pages/page_layouts.h"
 #include "pages/wizard.h"
+#include "res/messages.h"
 #include "res/resource.h"
 #include "win/text.h"
 
@@ -58,24 +59,22 @@ void CSearchPage::StartSearch() {
     const CWindowWatch self(*this);
     ::EnableWindow(GetDlgItem(IDC_SEARCH_AGAIN), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), FALSE);
-    const Exchange::Sent sent = m_host.Start(IDS_SEARCHING, SEARCH_PROBE, SEARCH_TICK_LIMIT);
+    const std::optional<ExchangeFailure> failure =
+        m_host.Start(IDS_SEARCHING, Conversation::Search());
     if (!self.Same())
         return;
     // Nothing was asked: the list and its selection stay as they were.
-    if (sent == Exchange::Sent::kCannotListen)
+    if (failure && failure != ExchangeFailure::kSend)
         return EndSearch();
     m_devices.FreeDeviceList();
     m_list.ResetContent();
     // The search runs out its ticks with nobody asked.
-    if (sent == Exchange::Sent::kNotSent)
+    if (failure)
         m_host.ShowSendError();
 }
 
-void CSearchPage::OnReply(const Reply& reply) {
-    // No array sends an empty settings string, and one cut by a NUL would go
-    // back to the array without the rest: neither is listed.
-    if (reply.command == "GETOK" && !reply.payload.empty() && !reply.cut)
-        m_devices.AddDevice(reply.payload, reply.address);
+void CSearchPage::OnAnswer(const Reply& reply, Answer) {
+    m_devices.AddDevice(reply.payload, reply.address);
 }
 
 void CSearchPage::OnExpiry() {
@@ -116,16 +115,15 @@ void CSearchPage::OnSelChange() {
 // The first click of the double click selected the line clicked.
 void CSearchPage::OnOpenBrowser() {
     if (const DeviceRecord* record = Selected())
-        OpenWebPage(win::WideFromAnsi(WebPageAddress(GetSetting(record->settings, "nwk.ipaddr"))));
+        m_wizard.services.openWebPage(
+            win::WideFromAnsi(WebPageAddress(GetSetting(record->settings, "nwk.ipaddr"))));
 }
 
 bool CSearchPage::ConfirmSharedAddress(const DeviceRecord& selected) {
     if (!AnotherArrayAnswersFor(std::span(m_devices.begin(), m_devices.end()), selected.settings))
         return true;
-    const std::string address = GetSetting(selected.settings, "nwk.ipaddr");
-    const std::string text = "Another array also answers for " + address +
-                             ".\nThe password check and the new settings will reach every "
-                             "array with this address.\nGo on?";
+    const std::string text =
+        kSharedAddressBefore + GetSetting(selected.settings, "nwk.ipaddr") + kSharedAddressAfter;
     return MessageBoxA(text, {}, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }
 
@@ -136,7 +134,7 @@ void CSearchPage::OnOK() {
     if (record == nullptr || !ConfirmSharedAddress(*record) || !self.Same())
         return;
     auto run = std::make_shared<WizardRun>(WizardRun::Of(*record));
-    if (RunPasswordCheck(*run, m_wizard.passwordProgress) != IDOK || !self.Same())
+    if (m_wizard.services.checkPassword(*run, m_wizard.passwordProgress) != IDOK || !self.Same())
         return;
     m_wizard.Next(*this, std::move(run));
 }

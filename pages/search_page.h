@@ -2,9 +2,9 @@
 // Wizard step 1: finds the arrays, lists them, shows the selected one's
 // settings, and begins a run with it once the array has accepted the
 // administrator password.
-#include "core/setup/device_list.h"
 #include "app/exchange_host.h"
 #include "app/wizard_page.h"
+#include "core/setup/device_list.h"
 #include "win/controls.h"
 
 #include <string>
@@ -33,8 +33,8 @@ private:
     void OnSelChange();
     void OnOpenBrowser();
     void OnExit();
-    // Every "GETOK" becomes a record; the list is filled at the end.
-    void OnReply(const Reply& reply) override;
+    // Every array that answers becomes a record; the list is filled at the end.
+    void OnAnswer(const Reply& reply, Answer answer) override;
     void OnExpiry() override;
     // The selected line's array; null when there is none.
     const DeviceRecord* Selected() const;
@@ -47,12 +47,3 @@ private:
     CExchangeHost m_host;
     CWizard& m_wizard;
 };
-
-// The administrator password check that guards the way to step 2: IDOK when
-// the array of `run` accepted the password. One function, in its own file, so
-// the password window plugs in here and the GUI tests can stand in for it.
-INT_PTR RunPasswordCheck(const WizardRun& run, CProgressDlg& progress);
-
-// Opens `address` in the user's web browser. In a file of its own, so the GUI
-// tests see the address without a browser starting.
-void OpenWebPage(const std::wstring& address);

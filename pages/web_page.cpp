@@ -1,4 +1,6 @@
-#include "pages/search_page.h"
+#include "pages/web_page.h"
+
+#include <windows.h>
 
 #include <shellapi.h>
 

@@ -1,8 +1,8 @@
 #include "pages/wizard.h"
 
-CWizard::CWizard()
-    : searchPage(*this), backSearchPage(*this), networkPage(*this), dateTimePage(*this),
-      reviewPage(*this) {}
+CWizard::CWizard(WizardServices services)
+    : services(std::move(services)), searchPage(*this), backSearchPage(*this), networkPage(*this),
+      dateTimePage(*this), reviewPage(*this) {}
 
 void CWizard::OnStart() {
     MoveTo(nullptr, searchPage, nullptr);

@@ -17,11 +17,23 @@
 #include "pages/review_page.h"
 #include "pages/search_page.h"
 
+#include <functional>
 #include <memory>
+#include <string>
+
+// What the wizard asks of the world beyond its own windows; passed in, so
+// that a test can stand in for it.
+struct WizardServices {
+    // The administrator password check that guards the way to step 2: IDOK
+    // when the array of the run accepted the password (CheckPassword).
+    std::function<INT_PTR(const WizardRun& run, CProgressDlg& progress)> checkPassword;
+    // Opens an array's web page in the user's browser (OpenWebPage).
+    std::function<void(const std::wstring& address)> openWebPage;
+};
 
 class CWizard : public CPageMover {
 public:
-    CWizard();
+    explicit CWizard(WizardServices services);
     CWizard(const CWizard&) = delete;
     CWizard& operator=(const CWizard&) = delete;
 
@@ -33,6 +45,7 @@ public:
     // "上一步": step 4 to 3 and 3 to 2 keep the run; 2 to a fresh step 1.
     void Back(CWizardPage& from);
 
+    WizardServices services;
     // One progress window per exchange; the two step-1 windows share theirs.
     CProgressDlg searchProgress;
     CProgressDlg passwordProgress;

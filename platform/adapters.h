@@ -1,5 +1,5 @@
 #pragma once
-// This computer's network adapters as the exchange sees them.
+// This computer's network adapters and addresses, as the exchange sees them.
 #include <string>
 #include <vector>
 
@@ -7,3 +7,6 @@
 // addresses, dotted decimal, in the system's order; adapters without one are
 // left out. Empty when the system cannot list them.
 std::vector<std::vector<std::string>> AdapterAddresses();
+
+// The IPv4 addresses of this computer's host name, dotted decimal.
+std::vector<std::string> HostAddresses();

@@ -1,5 +1,6 @@
 #include "win/dialog.h"
 
+#include "res/messages.h"
 #include "win/ctl_color.h"
 
 #include <algorithm>
@@ -21,10 +22,11 @@ INT_PTR CALLBACK DeclineDialogProc(HWND, UINT, WPARAM, LPARAM) {
 
 [[noreturn]] void FailAtBoundary(const char* what) noexcept {
     // No allocation here: the failure may well be an exhausted heap.
-    wchar_t text[400] = L"The program met an unexpected error and must close:\n";
-    std::size_t used = wcslen(text);
-    for (; *what != '\0' && used + 1 < std::size(text); ++what, ++used)
-        text[used] = static_cast<unsigned char>(*what);
+    wchar_t text[400];
+    std::size_t used = 0;
+    for (const char* part : {kUnexpectedErrorText, what})
+        for (; *part != '\0' && used + 1 < std::size(text); ++part, ++used)
+            text[used] = static_cast<unsigned char>(*part);
     text[used] = L'\0';
     MessageBoxW(nullptr, text, nullptr, MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(EXIT_FAILURE);

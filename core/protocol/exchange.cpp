@@ -1,7 +1,6 @@
 #include "core/protocol/exchange.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -9,92 +8,94 @@ constexpr int kMaxReadsPerNotification = 4096;
 
 } // namespace
 
-Exchange::Sent Exchange::SendRequest(std::string_view request, unsigned tickLimit,
-                                     std::string_view from) {
-    tickCount_ = 0;
-    tickLimit_ = tickLimit;
-    const std::vector<std::vector<std::string>> adapters = io_.Adapters();
+std::optional<ExchangeFailure> Exchange::Start(const Conversation& conversation) {
+    if (const std::optional<ExchangeFailure> refused = conversation.Refused())
+        return refused;
+    ++m_serial;
+    m_conversation = conversation;
+    m_tickCount = 0;
+    const std::string& from = conversation.From();
+    const std::vector<std::vector<std::string>> adapters = m_io.Adapters();
     std::vector<std::string> sources;
-    localAddresses_.clear();
+    m_localAddresses.clear();
     if (from.empty()) {
         for (const std::vector<std::string>& addresses : adapters) {
             if (addresses.empty())
                 continue;
             sources.push_back(addresses.front());
-            localAddresses_.insert(localAddresses_.end(), addresses.begin(), addresses.end());
+            m_localAddresses.insert(m_localAddresses.end(), addresses.begin(), addresses.end());
         }
         // An adapter list the system could not give: the way the system routes it.
         if (adapters.empty())
             sources.emplace_back();
-        for (std::string& address : io_.HostAddresses())
-            localAddresses_.push_back(std::move(address));
+        for (std::string& address : m_io.HostAddresses())
+            m_localAddresses.push_back(std::move(address));
     } else {
         // A bind is no test: Wine binds to an address no adapter holds, and
         // the request then leaves by the default route.
-        localAddresses_.emplace_back(from);
-        if (std::ranges::any_of(adapters, [from](const std::vector<std::string>& addresses) {
+        m_localAddresses.push_back(from);
+        if (std::ranges::any_of(adapters, [&from](const std::vector<std::string>& addresses) {
                 return std::ranges::find(addresses, from) != addresses.end();
             }))
-            sources.emplace_back(from);
+            sources.push_back(from);
     }
 
     // Listen first: an array that answers at once must find the port bound.
-    // And a copy that cannot hear the answer must not ask: the array would act
-    // on a request nobody waits for, and another program holding the port
+    // And a program that cannot hear the answer must not ask: the array would
+    // act on a request nobody waits for, and another program holding the port
     // would take its answer for its own.
-    if (const SocketFailure failure = OpenReceiveSocket()) {
+    if (const std::optional<ExchangeFailure> failure = OpenReceiveSocket()) {
         CloseReceiveSocket();
-        io_.ShowSocketError(failure->text, failure->caption);
-        return Sent::kCannotListen;
+        return failure;
     }
-    waiting_ = true;
-    io_.StartTimer();
+    m_waiting = true;
+    m_io.StartTimer();
     bool sent = false;
-    // An empty request is what BuildRequest gives for a payload it refused.
-    for (const std::string& source : request.empty() ? std::vector<std::string>{} : sources)
-        sent = io_.SendFrom(request, source) || sent;
+    for (const std::string& source : sources)
+        sent = m_io.SendFrom(conversation.Request(), source) || sent;
     if (!sent) {
         // Nothing went out, so nothing can answer: the expiry finds an
         // exchange that never listened.
         CloseReceiveSocket();
-        return Sent::kNotSent;
+        return ExchangeFailure::kSend;
     }
-    return Sent::kListening;
+    return std::nullopt;
 }
 
-Exchange::SocketFailure Exchange::OpenReceiveSocket() {
-    static constexpr SocketError kCreate{kCreateSockText, kCreateSockCaption};
-    static constexpr SocketError kBind{kBindText, kBindCaption};
-    static constexpr SocketError kSelect{kSelectText, kSelectCaption};
-    if (receiveSocketOpen_)
+std::optional<ExchangeFailure> Exchange::OpenReceiveSocket() {
+    if (m_receiveSocketOpen)
         CloseReceiveSocket();
-    if (!io_.CreateReceiveSocket())
-        return &kCreate;
-    receiveSocketOpen_ = true;
-    if (!io_.BindReceiveSocket())
-        return &kBind;
-    if (!io_.SelectReceiveSocket())
-        return &kSelect;
-    return nullptr;
+    if (!m_io.CreateReceiveSocket())
+        return ExchangeFailure::kCreateSocket;
+    m_receiveSocketOpen = true;
+    if (!m_io.BindReceiveSocket())
+        return ExchangeFailure::kBindSocket;
+    if (!m_io.SelectReceiveSocket())
+        return ExchangeFailure::kSelectSocket;
+    return std::nullopt;
 }
 
 void Exchange::CloseReceiveSocket() {
-    if (!receiveSocketOpen_)
+    if (!m_receiveSocketOpen)
         return;
-    io_.CloseReceiveSocket();
-    receiveSocketOpen_ = false;
+    m_io.CloseReceiveSocket();
+    m_receiveSocketOpen = false;
 }
 
 void Exchange::OnPINGAsynch(std::uintptr_t socket, unsigned event, unsigned error,
-                            const std::function<void(const Reply&)>& onReply) {
-    if (!receiveSocketOpen_ || socket != io_.ReceiveSocketHandle())
+                            const Listener& listener) {
+    if (!m_receiveSocketOpen || socket != m_io.ReceiveSocketHandle())
         return;
+    // A listener may run a nested loop (a message box) in which this exchange
+    // ends, or the next one starts: nothing read after it is this one's.
+    const unsigned serial = m_serial;
+    const auto same = [&] { return m_receiveSocketOpen && m_serial == serial; };
     if (error != 0) {
-        char text[64];
-        std::snprintf(text, sizeof text, "WSAAsynch Event # %u, Error: %u", event, error);
-        io_.ShowEventError(text);
+        listener.onEventError(event, error);
+        if (!same())
+            return;
     }
-    if (event != FD_READ_EVENT)
+    if (event != kReadEvent)
         return;
     // Each notification costs a trip through the message queue (under Wine
     // through the Wine server too), so a flood outruns one read per
@@ -102,35 +103,38 @@ void Exchange::OnPINGAsynch(std::uintptr_t socket, unsigned event, unsigned erro
     // waits. The later notifications of those datagrams find nothing. The
     // bound keeps a flood that never stops from holding the window's message
     // loop: what is left raises a notification of its own.
-    // The reply handler may end the exchange and close the socket.
     std::string datagram;
-    for (int read = 0; read < kMaxReadsPerNotification && receiveSocketOpen_; ++read) {
-        const ExchangeIo::Received received = io_.ReceiveDatagram(datagram);
+    for (int read = 0; read < kMaxReadsPerNotification && same(); ++read) {
+        const ExchangeIo::Received received = m_io.ReceiveDatagram(datagram);
         if (received == ExchangeIo::Received::kNone)
             return;
         if (received == ExchangeIo::Received::kDropped)
             continue;
-        const Reply reply = ParseReply(datagram, localAddresses_);
-        if (reply.accepted)
-            onReply(reply);
+        const Reply reply = ParseReply(datagram, m_localAddresses);
+        const Answer answer = reply.accepted ? m_conversation->AnswerTo(reply) : Answer::kNone;
+        if (answer == Answer::kNone)
+            continue;
+        if (Conversation::Ends(answer))
+            End();
+        listener.onAnswer(reply, answer);
     }
 }
 
 void Exchange::End() {
-    waiting_ = false;
-    io_.StopTimer();
+    m_waiting = false;
+    m_io.StopTimer();
     CloseReceiveSocket();
 }
 
 bool Exchange::OnTick() {
     // Once expired, stay quiet: a tick nested in a message box of the expiry,
     // or one still queued when the timer stopped, must not end it twice.
-    if (!waiting_)
+    if (!m_waiting)
         return false;
-    if (tickCount_ < tickLimit_) {
-        ++tickCount_;
+    if (m_tickCount < m_conversation->Ticks()) {
+        ++m_tickCount;
         return false;
     }
-    waiting_ = false;
+    m_waiting = false;
     return true;
 }

@@ -1,32 +1,21 @@
 #pragma once
-// One request broadcast to the arrays and the replies collected for it, until
-// the window that waits sees its ending reply or the tick count runs out.
-// Sockets, the timer and message boxes come through ExchangeIo, so the rules
-// here run the same against Winsock and against a test double.
+// One conversation with the arrays: its request broadcast, and the replies
+// addressed to this computer read and given their meaning until the
+// conversation's answer ends it or the tick count runs out. Sockets and the
+// timer come through ExchangeIo, so the rules here run the same on a window's
+// Winsock notifications, on a blocking wait, and against a test double.
+#include "core/protocol/conversation.h"
+#include "core/protocol/failure.h"
 #include "core/protocol/message.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-inline constexpr unsigned FD_READ_EVENT = 1; // FD_READ of WSAAsyncSelect
-
-// Ticks an exchange waits before it expires, on the tick after.
-inline constexpr unsigned SEARCH_TICK_LIMIT = 15;
-inline constexpr unsigned VERIFY_TICK_LIMIT = 100;
-inline constexpr unsigned SAVE_TICK_LIMIT = 300;
-
-inline constexpr const char* kCreateSockText = "Failed to createsock!";
-inline constexpr const char* kCreateSockCaption = "createsock error";
-inline constexpr const char* kBindText = "Failed to bind CLIENT_PORT!\nError Code";
-inline constexpr const char* kBindCaption = "bind error";
-inline constexpr const char* kSelectText = "Fail to select";
-inline constexpr const char* kSelectCaption = "select error";
-inline constexpr const char* kEventErrorCaption = "CMarlowdeskUIDlg::OnPINGAsynch";
-inline constexpr const char* kSendText =
-    "Failed to send the request! Check that this computer is connected to the network.";
-inline constexpr const char* kSendCaption = "send error";
+inline constexpr unsigned kReadEvent = 1; // FD_READ of a socket notification
 
 class ExchangeIo {
 public:
@@ -61,62 +50,60 @@ public:
     virtual std::vector<std::vector<std::string>> Adapters() = 0;
     // The IPv4 addresses of this computer's host name, dotted decimal.
     virtual std::vector<std::string> HostAddresses() = 0;
-
-    virtual void ShowSocketError(const char* text, const char* caption) = 0;
-    virtual void ShowEventError(const std::string& text) = 0;
 };
 
 class Exchange {
 public:
-    explicit Exchange(ExchangeIo& io) : io_(io) {}
+    explicit Exchange(ExchangeIo& io) : m_io(io) {}
 
-    enum class Sent {
-        kListening,    // the request went out; the receive socket waits for replies
-        kCannotListen, // the socket could not listen: its box shown, nothing sent, no wait
-        kNotSent,      // no adapter took the request: the wait runs out unheard
+    // Listens, starts the timer and sends the conversation's request. A
+    // search goes once through every adapter, from its first address, and
+    // hears replies naming any address of this computer. A request to a chosen
+    // array leaves from the address its search reply named or not at all (the
+    // adapter is gone, or holds another address now: another adapter could
+    // reach another array answering for the same address), and hears only
+    // replies naming that address.
+    // Nothing, when the request is out and its replies are heard. A request
+    // refused, or a socket that cannot listen: nothing was sent and nothing
+    // waits. kSend: nothing went out, and the wait runs out unheard, unless
+    // the caller ends it.
+    std::optional<ExchangeFailure> Start(const Conversation& conversation);
+
+    // What the reading tells the program.
+    struct Listener {
+        // Each answer of the conversation, in arrival order. An ending answer
+        // has ended the exchange already: no expiry follows it.
+        std::function<void(const Reply& reply, Answer answer)> onAnswer;
+        // A notification carried an error code; the reading goes on.
+        std::function<void(unsigned event, unsigned error)> onEventError;
     };
-    // Readies the receive socket, starts the timer and sends. With `from`
-    // empty (a search), once through every adapter, from its first address,
-    // and a reply naming any of this computer's addresses is heard. Otherwise
-    // `from` is this computer's address that the chosen array answered on:
-    // the request leaves from there or not at all (the adapter is gone, or
-    // holds another address now: another adapter could reach another array
-    // that answers for the same address), and only replies naming it are heard.
-    Sent SendRequest(std::string_view request, unsigned tickLimit, std::string_view from = {});
-
-    // Handler of the socket notification of `socket`: reads every datagram that waits and
-    // hands each reply addressed to this computer to `onReply`, in arrival
-    // order, until `onReply` ends the exchange.
-    // A notification of any other socket (a closed one's, still queued) is
-    // no news of this exchange and is dropped, its error too.
+    // The handler of the notification of `socket`: reads every datagram that
+    // waits. A notification of any other socket (a closed one's, still
+    // queued) is no news of this exchange and is dropped, its error too.
     void OnPINGAsynch(std::uintptr_t socket, unsigned event, unsigned error,
-                      const std::function<void(const Reply&)>& onReply);
+                      const Listener& listener);
 
     // Counts one timer tick; call it after the progress step of the tick.
     // True once, on the tick after the limit: the exchange has expired.
     bool OnTick();
 
-    // From SendRequest until the expiry or End.
-    bool Waiting() const { return waiting_; }
+    // From Start until the expiry or End.
+    bool Waiting() const { return m_waiting; }
     void CloseReceiveSocket();
-    void StopTimer() { io_.StopTimer(); }
-    // The window's ending reply: timer stopped, socket closed, and no expiry
-    // after it, not even in the tick whose message pump handled the reply.
+    void StopTimer() { m_io.StopTimer(); }
+    // Timer stopped, socket closed, and no expiry after it, not even in the
+    // tick whose message pump handled the reply.
     void End();
 
 private:
-    struct SocketError {
-        const char* text;
-        const char* caption;
-    };
-    // The step that failed, or null when the socket listens.
-    using SocketFailure = const SocketError*;
-    SocketFailure OpenReceiveSocket();
+    std::optional<ExchangeFailure> OpenReceiveSocket();
 
-    ExchangeIo& io_;
-    unsigned tickCount_ = 0;
-    unsigned tickLimit_ = 0;
-    bool receiveSocketOpen_ = false;
-    bool waiting_ = false;
-    std::vector<std::string> localAddresses_;
+    ExchangeIo& m_io;
+    std::optional<Conversation> m_conversation;
+    // Counts the exchanges: a listener's nested loop may end this one and start another.
+    unsigned m_serial = 0;
+    unsigned m_tickCount = 0;
+    bool m_receiveSocketOpen = false;
+    bool m_waiting = false;
+    std::vector<std::string> m_localAddresses;
 };

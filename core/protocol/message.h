@@ -16,7 +16,7 @@ inline constexpr std::size_t kMessageBufferSize = 1025;
 inline constexpr std::size_t kMaxPayloadLength = kMessageBufferSize - 1 - kHeaderLength;
 
 // The one request that ignores the padding: address and word run together.
-inline constexpr std::string_view SEARCH_PROBE = "255.255.255.255slimVault";
+inline constexpr std::string_view kSearchProbe = "255.255.255.255slimVault";
 
 // The command is cut to its field. "" when the address is longer than its field
 // or the payload longer than kMaxPayloadLength: a cut address could name another

@@ -3,7 +3,10 @@
 #include "app/welcome_dlg.h"
 #include "core/settings/settings.h"
 #include "pages/page_layouts.h"
+#include "pages/password_dlg.h"
+#include "pages/web_page.h"
 #include "pages/wizard.h"
+#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/user_script.h"
@@ -22,7 +25,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-CWizard g_wizard;
+CWizard g_wizard({CheckPassword, OpenWebPage});
 
 // The welcome window as the main window, `page` opened for a run on `settings`
 // whose date and time were read `readAgo` ago (a reading from the future keeps
@@ -264,7 +267,7 @@ GUI_TEST(network_page_switches_show_the_stored_addresses) {
 // the limit (step 3's padded date fits, its padded time then does not).
 GUI_TEST(a_refused_next_writes_nothing) {
     const std::string separators = "Host name must not contain \"&\" or \"=\"!";
-    const std::string tooLong = guitest::Narrow(kSettingsTooLongText);
+    const std::string tooLong = kSettingsTooLongText;
     std::string fullNetwork = With(kNetwork, "sys.hostname", "nas") + "&pad=";
     fullNetwork.resize(kMaxSettingsLength - 4, 'p');
     std::string fullDateTime = With(With(kDateTime, "date", "2006/3/7"), "time", "9:5:0") + "&pad=";

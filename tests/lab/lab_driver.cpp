@@ -1,6 +1,7 @@
 #include "tests/lab/lab_driver.h"
 
 #include "app/winsock_io.h"
+#include "pages/password_dlg.h"
 
 namespace lab {
 
@@ -65,8 +66,11 @@ Step Password(const std::wstring& password) {
         password.empty() ? IDCANCEL : IDOK, "password");
 }
 
+std::vector<std::wstring> g_opened;
+
 CWizard& Wizard() {
-    static CWizard wizard;
+    static CWizard wizard(
+        {CheckPassword, [](const std::wstring& address) { g_opened.push_back(address); }});
     return wizard;
 }
 

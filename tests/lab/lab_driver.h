@@ -6,6 +6,7 @@
 
 #include "app/setup_app.h"
 #include "pages/wizard.h"
+#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/gui/gui_test.h"
 #include "tests/gui/user_script.h"
@@ -28,8 +29,10 @@ SOCKET HoldClientPort(); // binds the reply port; INVALID_SOCKET while another h
 
 // In the password window: types `password`, then presses OK (Cancel if empty).
 Step Password(const std::wstring& password);
-// The wizard the driver runs, as the program makes it.
+// The wizard the driver runs, as the program makes it, but for the web pages
+// it opens: their addresses go to g_opened.
 CWizard& Wizard();
+extern std::vector<std::wstring> g_opened;
 // Runs the wizard as the program does, with the user's steps; after them the
 // welcome window is closed, which must take every page with it.
 void RunWizard(std::vector<Step> steps);

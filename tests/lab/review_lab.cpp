@@ -82,7 +82,7 @@ GUI_TEST(review_saves) {
                 ok(!lab::Wizard().saveProgress.IsWindowVisible(), "progress closed");
                 ok(save.end == End::kAtOnce ? lab::g_ticks == 0
                    : save.end == End::kExpiry
-                       ? lab::g_ticks >= 301 && waited >= 300.0 * kTickPeriodMs
+                       ? lab::g_ticks >= 301 && waited >= 300.0 * kTickMs
                        : GetWindow(guitest::FindMessageBox()->window, GW_OWNER) == Page(),
                    "at once, after tick 300 or the page's own box (tick %u, %.0f ms)", lab::g_ticks,
                    waited);

@@ -1,7 +1,7 @@
 // Step 1 end to end against the lab's arrays (what it sends: lab_test.sh).
 // search_burst N [BYTES]: BYTES is the receive buffer asked for.
-#include "core/settings/settings.h"
 #include "app/winsock_io.h"
+#include "core/settings/settings.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"
@@ -14,8 +14,7 @@ namespace {
 using guitest::FindMessageBox, guitest::On, guitest::Press, guitest::Step;
 using lab::ClickLine, lab::Lines, lab::RunWizard, win::WideFromAnsi;
 
-std::vector<std::wstring> g_opened; // what the page asked the browser to open
-HWND g_first = nullptr;             // list: the step-1 window step 2 made
+HWND g_first = nullptr; // list: the step-1 window step 2 made
 
 const auto Step1 = [] { return lab::Wizard().searchPage.m_hWnd; };
 const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; };
@@ -42,9 +41,9 @@ void CheckList(const std::vector<std::string>& arrays) {
            "line %d named", line);
         ok(Selected(Step1()) == line && Enabled(Step1(), IDOK), "line %d selected, 确定 on", line);
         ok(Fields() == want.substr(1), "line %d shown whole: %s", line, Fields().c_str());
-        g_opened.clear();
+        lab::g_opened.clear();
         ClickLine(Step1(), line, true);
-        ok(g_opened == std::vector{L"http://" + WideFromAnsi(GetSetting(array, "nwk.ipaddr"))},
+        ok(lab::g_opened == std::vector{L"http://" + WideFromAnsi(GetSetting(array, "nwk.ipaddr"))},
            "a double click on line %d opens its address", line);
     }
 }
@@ -123,9 +122,9 @@ GUI_TEST(search_list) {
                ok(Lines(Step1()).size() == arrays.size(), "each window its own list");
                CheckList(arrays);
                ClickLine(Step1(), 2);
-               g_opened.clear();
+               lab::g_opened.clear();
                ClickLine(g_first, 0, true);
-               ok(g_opened ==
+               ok(lab::g_opened ==
                       std::vector{L"http://" + WideFromAnsi(GetSetting(arrays[0], "nwk.ipaddr"))},
                   "a double click opens its own window's line");
                Press(Step1(), IDOK); // on line 2
@@ -185,7 +184,3 @@ GUI_TEST(search_burst) {
 }
 
 } // namespace
-
-void OpenWebPage(const std::wstring& address) {
-    g_opened.push_back(address);
-}

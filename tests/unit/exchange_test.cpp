@@ -7,9 +7,11 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr std::uintptr_t kSocket = 7;
 
-// Logs every call and box in order and plays back scripted results.
+// Logs every call in order and plays back scripted results.
 struct FakeIo : ExchangeIo {
     std::string failing, log;         // failing: the calls that fail, each followed by a space
     std::deque<std::string> incoming; // "": a datagram too long to read
@@ -39,90 +41,99 @@ struct FakeIo : ExchangeIo {
     std::vector<std::vector<std::string>> adapters = {{"10.77.0.1", "10.77.0.11"}, {"10.78.0.1"}};
     std::vector<std::vector<std::string>> Adapters() override { return adapters; }
     std::vector<std::string> HostAddresses() override { return {"192.168.5.9"}; }
-    void ShowSocketError(const char* text, const char* caption) override {
-        Call(std::string(caption) + "|" + text);
-    }
-    void ShowEventError(const std::string& text) override { Call(text); }
 };
 
-const std::string kVerify = BuildRequest("10.77.0.2", "VERIFY", "passwd=admin");
+const std::string kArray = "nwk.ipaddr=10.77.0.2";
 
 struct ExchangeTest : ::testing::Test {
     FakeIo io;
     Exchange exchange{io};
+
+    // The answers handed over, as "word=payload/answer " each, and the event errors.
+    std::string Notify(unsigned event, unsigned error, std::uintptr_t socket = kSocket) {
+        std::string seen;
+        exchange.OnPINGAsynch(socket, event, error,
+                              {[&](const Reply& reply, Answer answer) {
+                                   seen += reply.command + "=" + reply.payload + "/" +
+                                           std::to_string(static_cast<int>(answer)) + " ";
+                               },
+                               [&](unsigned e, unsigned code) {
+                                   seen += "event " + std::to_string(e) + " error " +
+                                           std::to_string(code) + " ";
+                               }});
+        return seen;
+    }
 };
 
-// Listen before sending: a copy that cannot listen sends nothing, for another program that
-// holds the port would take the answer (the box, the socket closed, no wait); a request
-// unheard, or refused by BuildRequest, closes its socket without a box and expires all the
-// same. Each request closes the socket left open before it and restarts the count. Sent
-// to every adapter, it goes out once through each, from its first address, and counts as
-// sent when one took it.
-TEST_F(ExchangeTest, ListensFirstClosesWhatSentNothingAndExpiresOnce) {
-    using enum Exchange::Sent;
-    const std::string tooLong = BuildRequest("10.77.0.2", "SET", std::string(1000, 'x'));
-    const std::tuple<std::string, std::string, unsigned, Exchange::Sent, std::string> cases[] = {
-        // The call that fails, the request, its tick limit, what SendRequest says, the log.
-        {"", kVerify, VERIFY_TICK_LIMIT, kListening,
-         "Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
-        {"SendFrom(10.77.0.1) ", kVerify, VERIFY_TICK_LIMIT, kListening,
-         "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
-        {"SendFrom(10.77.0.1) SendFrom(10.78.0.1) ", kVerify, VERIFY_TICK_LIMIT, kNotSent,
-         "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) Close "},
-        {"", tooLong, SAVE_TICK_LIMIT, kNotSent, "Create Bind Select StartTimer Close "},
-        {"Create ", kVerify, 0, kCannotListen, "Create createsock error|Failed to createsock! "},
-        {"Bind ", kVerify, 0, kCannotListen,
-         "Create Bind Close bind error|Failed to bind CLIENT_PORT!\nError Code "},
-        {"Select ", kVerify, 0, kCannotListen,
-         "Create Bind Select Close select error|Fail to select "},
-    };
-    for (const auto& [failing, request, limit, sent, log] : cases) {
+// Listen before sending: a program that cannot listen sends nothing, for another program that
+// holds the port would take the answer (nothing waits); a request unheard closes its socket and
+// expires all the same; a request that cannot be made touches no socket. Each request closes the
+// socket left open before it and restarts the count. A search goes out once through each
+// adapter, from its first address, and counts as sent when one took it.
+TEST_F(ExchangeTest, ListensFirstSendsThroughEachAdapterAndExpiresOnce) {
+    const Conversation search = Conversation::Search();
+    const Conversation verify = Conversation::Verify(kArray, "10.77.0.1", "admin");
+    const auto none = std::optional<ExchangeFailure>();
+    using enum ExchangeFailure;
+    const std::tuple<std::string, Conversation, std::optional<ExchangeFailure>, std::string>
+        cases[] = {
+            // The calls that fail, the conversation, what Start gives, the log.
+            {"", search, none,
+             "Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
+            {"SendFrom(10.77.0.1) ", search, none,
+             "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "},
+            {"SendFrom(10.77.0.1) SendFrom(10.78.0.1) ", search, kSend,
+             "Close Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) Close "},
+            {"", Conversation::Save(kArray, "10.77.0.1", std::string(1000, 'x')), kSettingsTooLong,
+             ""},
+            {"", Conversation::Save("nwk.ipaddr=192.168.100.2001", "10.77.0.1", "a=1"),
+             kAddressTooLong, ""},
+            {"Create ", verify, kCreateSocket, "Create "},
+            {"Bind ", verify, kBindSocket, "Create Bind Close "},
+            {"Select ", verify, kSelectSocket, "Create Bind Select Close "},
+        };
+    for (const auto& [failing, conversation, failure, log] : cases) {
         io.failing = failing;
         io.log.clear();
-        EXPECT_EQ(exchange.SendRequest(request, limit), sent) << log;
+        EXPECT_EQ(exchange.Start(conversation), failure) << log;
         // The ticks that expire it: the one after the limit, and none nested in the expiry's
         // box or still queued after it.
+        const unsigned limit = conversation.Ticks();
         std::vector<unsigned> expired;
         for (unsigned tick = 1; tick <= limit + 3; ++tick)
             if (exchange.OnTick())
                 expired.push_back(tick);
-        EXPECT_EQ(expired, sent == kCannotListen ? std::vector<unsigned>{} : std::vector{limit + 1})
-            << log;
+        const bool waits = !failure || failure == kSend;
+        EXPECT_EQ(expired, waits ? std::vector{limit + 1} : std::vector<unsigned>{}) << log;
         EXPECT_EQ(io.log, log);
     }
 }
 
-// One notification reads all that waits, past one it cannot read, for every own address,
-// until the reply that ends the exchange; no read, expiry or second close follow. Its error
-// shows a box and a read event still reads; other events read nothing, and one of another
-// socket (a closed one's, still queued) is dropped, box and all.
-TEST_F(ExchangeTest, AReplyEndingTheExchangeStopsTheReadingAndTheExpiry) {
-    exchange.SendRequest(kVerify, 2);
+// One notification reads all that waits, past one it cannot read, until the answer that ends
+// the exchange; no read, expiry or second close follow. A reply that is no answer, or names
+// another computer, is passed over. A search's answers never end it; an empty or cut settings
+// string is none. Its error is told and a read event still reads; other events read nothing,
+// and one of another socket (a closed one's, still queued) is dropped, error and all.
+TEST_F(ExchangeTest, AnAnswerEndingTheExchangeStopsTheReadingAndTheExpiry) {
+    exchange.Start(Conversation::Verify(kArray, "10.77.0.1", "admin"));
     EXPECT_FALSE(exchange.OnTick() || exchange.OnTick());
     io.incoming = {
-        BuildRequest("10.77.0.1", "HELLO", "a"),   "",
-        BuildRequest("10.77.0.99", "HELLO", "c"),  BuildRequest("192.168.5.9", "HELLO", "b"),
-        BuildRequest("10.77.0.1", "VERIFYOK", ""), BuildRequest("10.77.0.1", "VERIFYFAIL", "")};
-    // The replies handed over, as "word=payload " each; VERIFYOK ends it, as a window does.
-    const auto notify = [&](unsigned event, unsigned error, std::uintptr_t socket = kSocket) {
-        std::string seen;
-        exchange.OnPINGAsynch(socket, event, error, [&](const Reply& reply) {
-            seen += reply.command + "=" + reply.payload + " ";
-            if (reply.command == "VERIFYOK")
-                exchange.End();
-        });
-        return seen;
-    };
-    EXPECT_EQ(notify(FD_READ_EVENT, 10054, kSocket + 1), "");
-    EXPECT_EQ(notify(32 /* FD_CLOSE */, 4294967295u), "");
-    EXPECT_EQ(notify(FD_READ_EVENT, 10054), "HELLO=a HELLO=b VERIFYOK= ");
-    EXPECT_EQ(notify(FD_READ_EVENT, 0), "")
-        << "nothing read after the ending reply, nor by a queued notification";
+        BuildRequest("10.77.0.1", "HELLO", "a"), "", BuildRequest("10.77.0.99", "VERIFYOK", "c"),
+        BuildRequest("10.77.0.1", "VERIFYFAIL", "b"), BuildRequest("10.77.0.1", "VERIFYOK", "")};
+    EXPECT_EQ(Notify(kReadEvent, 10054, kSocket + 1), "");
+    EXPECT_EQ(Notify(32 /* FD_CLOSE */, 4294967295u), "event 32 error 4294967295 ");
+    EXPECT_EQ(Notify(kReadEvent, 10054), "event 1 error 10054 VERIFYFAIL=b/3 ");
+    EXPECT_EQ(Notify(kReadEvent, 0), "") << "nothing read after the ending answer";
     EXPECT_FALSE(exchange.OnTick());
-    exchange.CloseReceiveSocket();
-    EXPECT_EQ(io.log, "Create Bind Select StartTimer SendFrom(10.77.0.1) SendFrom(10.78.0.1) "
-                      "WSAAsynch Event # 32, Error: 4294967295 WSAAsynch Event # 1, Error: 10054 "
-                      "StopTimer Close ");
+    EXPECT_EQ(io.incoming.size(), 1u);
+
+    exchange.Start(Conversation::Search());
+    io.incoming = {
+        BuildRequest("10.77.0.1", "GETOK", "a=1"), BuildRequest("10.77.0.1", "GETOK", ""),
+        BuildRequest("10.77.0.1", "GETOK", "b=2\0c=3"s), BuildRequest("10.78.0.1", "GETOK", "d=4"),
+        BuildRequest("10.77.0.1", "SETOK", "")};
+    EXPECT_EQ(Notify(kReadEvent, 0), "GETOK=a=1/1 GETOK=d=4/1 ");
+    EXPECT_TRUE(exchange.Waiting());
 }
 
 // The chosen array's request leaves from the address it answered on, or not at all: an
@@ -145,14 +156,16 @@ TEST_F(ExchangeTest, ARequestLeavesFromTheArraysAddressAloneAndHearsOnlyIt) {
             io.adapters.clear();
         io.log.clear();
         io.incoming.clear();
-        exchange.SendRequest(kVerify, 2, from);
+        exchange.Start(from.empty() ? Conversation::Search()
+                                    : Conversation::Save(kArray, from, "a=1"));
         EXPECT_EQ(io.log, "Create Bind Select StartTimer " + sends) << from;
         for (const char* to : {"10.77.0.1", "10.77.0.11", "10.78.0.1", "10.78.0.9", "192.168.5.9"})
-            io.incoming.push_back(BuildRequest(to, "VERIFYOK", to));
+            io.incoming.push_back(BuildRequest(to, from.empty() ? "GETOK" : "SETOK", to));
         std::string seen;
-        exchange.OnPINGAsynch(kSocket, FD_READ_EVENT, 0,
-                              [&](const Reply& reply) { seen += reply.payload + " "; });
-        EXPECT_EQ(seen, heard) << from;
+        exchange.OnPINGAsynch(kSocket, kReadEvent, 0,
+                              {[&](const Reply& reply, Answer) { seen += reply.payload + " "; },
+                               [](unsigned, unsigned) {}});
+        EXPECT_EQ(seen, from.empty() ? heard : heard.substr(0, heard.find(' ') + 1)) << from;
         exchange.CloseReceiveSocket();
     }
 }

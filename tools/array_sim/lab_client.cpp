@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
     std::string request;
     if (argc - first == 1 && std::strcmp(argv[first], "--probe") == 0)
-        request = SEARCH_PROBE;
+        request = kSearchProbe;
     else if (argc - first == 2 || argc - first == 3)
         request =
             BuildRequest(argv[first], argv[first + 1], argc - first == 3 ? argv[first + 2] : "");

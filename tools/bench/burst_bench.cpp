@@ -46,9 +46,9 @@ bool Measure(int requestedBuffer, int readAfterMs, Run& run) {
     const int on = 1;
     setsockopt(sender, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
     const sockaddr_in broadcast = Endpoint(INADDR_BROADCAST, SERVER_PORT);
-    const bool sent = sendto(sender, SEARCH_PROBE.data(), SEARCH_PROBE.size(), 0,
+    const bool sent = sendto(sender, kSearchProbe.data(), kSearchProbe.size(), 0,
                              reinterpret_cast<const sockaddr*>(&broadcast),
-                             sizeof broadcast) == ssize_t(SEARCH_PROBE.size());
+                             sizeof broadcast) == ssize_t(kSearchProbe.size());
     close(sender);
 
     // The burst arrives while nobody reads; then drain until it has gone quiet.

@@ -1,4 +1,5 @@
 #include "platform/adapters.h"
+
 #include <winsock2.h>
 
 #include <iphlpapi.h>
@@ -40,4 +41,20 @@ std::vector<std::vector<std::string>> AdapterAddresses() {
             adapters.push_back(std::move(addresses));
     }
     return adapters;
+}
+
+std::vector<std::string> HostAddresses() {
+    std::vector<std::string> addresses;
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) == SOCKET_ERROR)
+        return addresses;
+    const hostent* host = ::gethostbyname(name);
+    if (!host || host->h_addrtype != AF_INET || host->h_length != sizeof(in_addr))
+        return addresses;
+    for (char** entry = host->h_addr_list; *entry; ++entry) {
+        in_addr address;
+        memcpy(&address, *entry, sizeof address);
+        addresses.push_back(::inet_ntoa(address));
+    }
+    return addresses;
 }
