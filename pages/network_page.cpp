@@ -7,9 +7,6 @@
 
 namespace {
 
-// Typing stops here, in code-page-936 bytes; a longer name the array already
-// has is still shown whole.
-constexpr int kHostNameBytes = 15;
 constexpr int kManualIpRow = 3;
 constexpr int kDhcpRow = 4;
 constexpr int kAddressIds[] = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};

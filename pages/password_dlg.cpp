@@ -2,14 +2,6 @@
 #include "res/messages.h"
 #include "res/resource.h"
 
-namespace {
-
-// The array compares at most this many bytes of code-page-936 text: 16 ASCII
-// characters or 8 Chinese ones.
-constexpr int kPasswordBytes = 16;
-
-} // namespace
-
 CPasswordDlg::CPasswordDlg(const WizardRun& run, CProgressDlg& progress)
     : CDialog(IDD_PASSWORD), m_run(run), m_host(*this, progress, *this) {}
 

@@ -29,6 +29,10 @@ enum class Answer {
     kSaved,         // the array took the settings
 };
 
+// The array compares at most this many bytes of a password, in code page
+// 936: 16 ASCII characters or 8 Chinese ones.
+inline constexpr int kPasswordBytes = 16;
+
 class Conversation {
 public:
     // The probe every array answers, through every adapter.

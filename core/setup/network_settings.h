@@ -19,5 +19,9 @@ struct NetworkValues {
 // only where it changed.
 void ExchangeNetworkSettings(SettingsExchange& dx, NetworkValues& values);
 
+// A new host name takes at most this many code-page-936 bytes, as the array
+// counts them; a longer name the array already has is kept whole.
+inline constexpr int kHostNameBytes = 15;
+
 // A host name the array could misread as more pairs: holds "&" or "=".
 bool HostNameRefused(std::string_view hostName);

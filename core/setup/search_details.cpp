@@ -49,11 +49,14 @@ std::string WebPageAddress(std::string_view ipaddr) {
     return address;
 }
 
+bool SameArray(std::string_view settings, std::string_view other) {
+    return WithoutClock(std::string(settings)) == WithoutClock(std::string(other));
+}
+
 bool AnotherArrayAnswersFor(std::span<const DeviceRecord> devices, std::string_view selected) {
     const std::string address = GetSetting(selected, "nwk.ipaddr");
-    const std::string self = WithoutClock(std::string(selected));
     return std::any_of(devices.begin(), devices.end(), [&](const DeviceRecord& record) {
         return GetSetting(record.settings, "nwk.ipaddr") == address &&
-               WithoutClock(record.settings) != self;
+               !SameArray(record.settings, selected);
     });
 }

@@ -20,6 +20,10 @@ std::array<std::string, kDetailRows> DetailTexts(std::string_view settings);
 // shell starts the browser with.
 std::string WebPageAddress(std::string_view ipaddr);
 
+// Whether two search replies are one array's: the same settings but for the
+// clock, which every reply reads afresh.
+bool SameArray(std::string_view settings, std::string_view other);
+
 // Every request names its array by address, and each array takes any request
 // that names its own: true when `devices` holds another array reporting the
 // nwk.ipaddr of `selected`, which the password check and the save would reach
