@@ -1,0 +1,76 @@
+#include "cli/found_arrays.h"
+
+#include "cli/fields.h"
+#include "cli/named_values.h"
+#include "cli/text.h"
+#include "core/settings/settings.h"
+#include "core/setup/search_details.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+
+namespace {
+
+// A dotted address sorts by its numbers, before any other text.
+auto OrderKey(const FoundArray& array) {
+    const std::string address = GetSetting(array.record.settings, "nwk.ipaddr");
+    const std::optional<std::string> dotted = AddressText(address);
+    Octets numbers{};
+    if (dotted)
+        numbers = ParseOctets(*dotted);
+    return std::tuple(!dotted, numbers, address, GetSetting(array.record.settings, "nwk.mac"));
+}
+
+} // namespace
+
+std::vector<FoundArray> FindArrays(const std::vector<DeviceRecord>& replies) {
+    std::vector<FoundArray> arrays;
+    std::vector<DeviceRecord> records;
+    for (const DeviceRecord& reply : replies) {
+        if (std::none_of(records.begin(), records.end(), [&](const DeviceRecord& record) {
+                return SameArray(record.settings, reply.settings);
+            }))
+            records.push_back(reply);
+    }
+    for (const DeviceRecord& record : records)
+        arrays.push_back({record, AnotherArrayAnswersFor(records, record.settings)});
+    std::stable_sort(arrays.begin(), arrays.end(), [](const FoundArray& a, const FoundArray& b) {
+        return OrderKey(a) < OrderKey(b);
+    });
+    return arrays;
+}
+
+std::vector<const FoundArray*> Matching(const std::vector<FoundArray>& arrays,
+                                        std::string_view argument) {
+    const std::optional<std::string> bytes = BytesOf(argument);
+    std::vector<const FoundArray*> matches;
+    for (const FoundArray& array : arrays) {
+        const std::string& settings = array.record.settings;
+        const std::string mac = GetSetting(settings, "nwk.mac");
+        const std::string address = GetSetting(settings, "nwk.ipaddr");
+        const std::string name = GetSetting(settings, "sys.hostname");
+        if (bytes && ((!mac.empty() && EqualsIgnoringCase(mac, *bytes)) ||
+                      (!address.empty() && address == *bytes) || (!name.empty() && name == *bytes)))
+            matches.push_back(&array);
+    }
+    return matches;
+}
+
+std::string Describe(std::string_view settings) {
+    const std::string name = FieldText(settings, Field::kHostName);
+    const std::string mac = FieldText(settings, Field::kMac);
+    const std::string address = FieldText(settings, Field::kIp);
+    return (name.empty() ? "(no host name)" : name) + " (" + (mac.empty() ? "no MAC" : mac) + ", " +
+           (address.empty() ? "no address" : address) + ")";
+}
+
+std::vector<const FoundArray*> SharingWith(const std::vector<FoundArray>& arrays,
+                                           const FoundArray& array) {
+    const std::string address = GetSetting(array.record.settings, "nwk.ipaddr");
+    std::vector<const FoundArray*> others;
+    for (const FoundArray& other : arrays)
+        if (&other != &array && GetSetting(other.record.settings, "nwk.ipaddr") == address)
+            others.push_back(&other);
+    return others;
+}
