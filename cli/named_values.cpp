@@ -43,13 +43,12 @@ std::optional<std::string> TakeHostName(std::string_view text, bool keepable, Na
         return std::string(text) + " is no text q6 reads: not UTF-8, a backslash that starts "
                                    "neither \\xHH nor \\\\, or a character code page 936 lacks";
     const std::string lowered = LowerHostName(*bytes);
-    if (!keepable) {
-        if (HostNameRefused(lowered))
-            return std::string(text) + " holds \"&\" or \"=\", which the array reads as separators";
-        if (lowered.size() > static_cast<std::size_t>(kHostNameBytes))
-            return std::string(text) + " takes " + std::to_string(lowered.size()) +
-                   " bytes in code page 936, more than " + std::to_string(kHostNameBytes);
-    }
+    // No array reports an "&" in a value: it would end the pair.
+    if (lowered.find('&') != lowered.npos || (!keepable && HostNameRefused(lowered)))
+        return std::string(text) + " holds \"&\" or \"=\", which the array reads as separators";
+    if (!keepable && lowered.size() > static_cast<std::size_t>(kHostNameBytes))
+        return std::string(text) + " takes " + std::to_string(lowered.size()) +
+               " bytes in code page 936, more than " + std::to_string(kHostNameBytes);
     named.hostName = *bytes;
     return std::nullopt;
 }

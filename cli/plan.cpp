@@ -20,9 +20,11 @@ std::string RowText(int row) {
     return "row " + std::to_string(row) + ": ";
 }
 
-// What a column of the header holds; nullopt for a name no column has.
+// What a column of the header holds: kNone for cells beyond the header or
+// under an empty name, kUnknown under a name no column has (the header's
+// problem already).
 struct Column {
-    enum class Kind { kNone, kMac, kPassword, kValue } kind = Kind::kNone;
+    enum class Kind { kNone, kUnknown, kMac, kPassword, kValue } kind = Kind::kNone;
     Field field = Field::kMac;
 };
 
@@ -52,7 +54,7 @@ std::vector<Column> ReadHeader(const CsvRecord& header, Problems& problems) {
                            });
         if (twice)
             problems.push_back(RowText(1) + Shown(name) + ": a second column of this name");
-        columns.push_back(column.value_or(Column{}));
+        columns.push_back(column.value_or(Column{Column::Kind::kUnknown}));
     }
     if (std::none_of(columns.begin(), columns.end(),
                      [](const Column& c) { return c.kind == Column::Kind::kMac; }))
@@ -82,6 +84,7 @@ PlanRow ReadRow(int number, const CsvRecord& cells, const std::vector<Column>& c
             problems.push_back(RowText(number) + "cell " + std::to_string(i + 1) + " (" + cell +
                                ") is under no column of the header");
             break;
+        case Column::Kind::kUnknown:
         case Column::Kind::kMac:
             break;
         case Column::Kind::kPassword:
