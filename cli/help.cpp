@@ -120,7 +120,9 @@ or dhcp), ip, netmask, gateway, dns, time_zone, and optionally date, time
 and password (a row's own password, where it differs). An empty cell, or a
 value equal to what find prints for the array, changes nothing; a cell may
 also keep a value of the array's own that set could not write (two DNS
-servers "a,b", a longer host name). Blank rows are skipped.
+servers "a,b", a longer host name). With mode dhcp the address columns are
+not sent: the array keeps its own addresses, as the wizard does. Blank rows
+are skipped.
 The whole plan is checked before anything is sent: bad values, a MAC named
 twice and one fixed address given twice before the search; after it, arrays
 that share their address with another and values the array cannot take.

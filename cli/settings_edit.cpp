@@ -55,6 +55,11 @@ void EditHostName(Editor& editor, const std::string& named) {
 }
 
 void EditAddresses(Editor& editor, const NamedValues& named, bool dhcp) {
+    // With DHCP the wizard writes no address: the array keeps its own, and
+    // a plan's row that names DHCP holds them as find printed them, or as
+    // they were before a fixed address replaced them.
+    if (named.dhcp == true)
+        return;
     for (std::size_t i = 0; i < kAddressFields.size(); ++i) {
         const Field field = kAddressFields[i];
         const std::optional<std::string>& value = named.addresses[i];

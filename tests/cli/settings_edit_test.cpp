@@ -43,12 +43,14 @@ TEST(SettingsEdit, ChangesOnlyTheNamedValuesThatDiffer) {
          ""},
         {Named({{kTimeZone, "Osaka"}}, true),
          Replaced(Replaced(kReported, "DHCP", "dhcp"), "Tokyo", "Osaka"), ""},
-        {Named({{kDns, "1.1.1.1"}, {kTimeZone, "Tokio"}, {kHostName, "a=b"}}), "",
+        {Named({{kDns, "1.1.1.1"}, {kGateway, "gw2"}, {kTimeZone, "Tokio"}, {kHostName, "a=b"}}),
+         "",
          "host_name: a=b holds \"&\" or \"=\", which the array reads as separators|"
+         "gateway: gw2 is no IPv4 address|"
          "time_zone: Tokio is no zone word of the table (q6 zones lists them)"},
-        {Named({{kIp, "10.0.0.6"}, {kDns, "9.9.9.9,1.1.1.1"}}, true), "",
-         "ip: 10.0.0.6: with DHCP the array keeps its own addresses; set mode fixed to give it "
-         "this one|dns: 9.9.9.9,1.1.1.1 is no IPv4 address"},
+        // With DHCP no address is written: the array keeps its own.
+        {Named({{kIp, "10.0.0.6"}, {kDns, "9.9.9.9,1.1.1.1"}}, true),
+         Replaced(kReported, "DHCP", "dhcp"), ""},
         {Named({{kHostName, std::string(20, 'n')}}), "",
          "host_name: nnnnnnnnnnnnnnnnnnnn takes 20 bytes in code page 936, more than 15"},
     };
@@ -64,6 +66,10 @@ TEST(SettingsEdit, ChangesOnlyTheNamedValuesThatDiffer) {
         EXPECT_EQ(edit.working, working == "=" ? kReported : working);
         EXPECT_EQ(edit.changes.empty(), working == "=");
     }
+    const std::string dhcp = Replaced(kReported, "DHCP", "dhcp");
+    EXPECT_EQ(EditSettings(dhcp, Named({{Field::kIp, "10.0.0.6"}}), {}).problems.at(0).text,
+              "10.0.0.6: with DHCP the array keeps its own addresses; set mode fixed to give it "
+              "this one");
     const std::string full = "sys.hostname=a&pad=" + std::string(999 - 19, 'p');
     EXPECT_EQ(EditSettings(full, Named({{Field::kHostName, "abc"}}), {}).problems.at(0).text,
               "the settings would be longer than 999 characters");
