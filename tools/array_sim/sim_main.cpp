@@ -120,8 +120,11 @@ private:
             SendFlood(fd, to, requester);
         const auto received = Steady::now();
         for (SimReply& reply : HandleRequest(arrays_, datagram, requester, behaviour_, now)) {
-            const auto at = received + std::chrono::milliseconds(options_.delayMs +
-                                                                 reply.array * options_.staggerMs);
+            // Separate devices answer a search one after another; a request
+            // to one array is answered by that array alone, without waiting
+            // for the others' turn.
+            const int stagger = reply.search ? reply.array * options_.staggerMs : 0;
+            const auto at = received + std::chrono::milliseconds(options_.delayMs + stagger);
             for (int k = 0; k < options_.duplicate; ++k)
                 due_.emplace(at, Pending{to, reply.datagram});
         }
