@@ -12,14 +12,16 @@
 
 namespace {
 
-// A dotted address sorts by its numbers, before any other text.
-auto OrderKey(const FoundArray& array) {
+// A dotted address sorts by its numbers, before any other text; the order
+// of arrival decides between arrays alike.
+auto OrderKey(const FoundArray& array, std::size_t arrival) {
     const std::string address = GetSetting(array.record.settings, "nwk.ipaddr");
     const std::optional<std::string> dotted = AddressText(address);
     Octets numbers{};
     if (dotted)
         numbers = ParseOctets(*dotted);
-    return std::tuple(!dotted, numbers, address, GetSetting(array.record.settings, "nwk.mac"));
+    return std::tuple(!dotted, numbers, address, GetSetting(array.record.settings, "nwk.mac"),
+                      arrival);
 }
 
 } // namespace
@@ -33,11 +35,15 @@ std::vector<FoundArray> FindArrays(const std::vector<DeviceRecord>& replies) {
             }))
             records.push_back(reply);
     }
-    for (const DeviceRecord& record : records)
-        arrays.push_back({record, AnotherArrayAnswersFor(records, record.settings)});
-    std::stable_sort(arrays.begin(), arrays.end(), [](const FoundArray& a, const FoundArray& b) {
-        return OrderKey(a) < OrderKey(b);
-    });
+    std::vector<std::pair<decltype(OrderKey({}, 0)), FoundArray>> ordered;
+    for (const DeviceRecord& record : records) {
+        FoundArray array = {record, AnotherArrayAnswersFor(records, record.settings)};
+        ordered.emplace_back(OrderKey(array, ordered.size()), std::move(array));
+    }
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [key, array] : ordered)
+        arrays.push_back(std::move(array));
     return arrays;
 }
 

@@ -5,8 +5,6 @@
 
 #ifdef _WIN32
 #include "cli/windows_text.h"
-
-#include <string>
 #endif
 
 ClockReading LocalNow() {
