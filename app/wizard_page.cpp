@@ -50,7 +50,7 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
     for (std::size_t row = 0; row < m_layout.size(); ++row) {
         const RunTimeControl& control = m_layout[row];
         const std::wstring text =
-            control.textId != 0 ? win::LoadResourceString(control.textId) : std::wstring();
+            control.text != 0 ? win::LoadResourceString(control.text) : std::wstring();
         input.textLength = win::AnsiLength(text);
         input.textWidth = TextWidth(control, text);
         const PixelRect place = Place(control, input);

@@ -392,7 +392,7 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
             while (!byId && GetDlgCtrlID(label) != row.id)
                 label = GetWindow(label, GW_HWNDNEXT);
             const HWND control = byId ? GetDlgItem(p.page->m_hWnd, row.id) : label;
-            if (row.textId == 0)
+            if (row.text == 0)
                 SetWindowTextW(control, p.values[value++ % p.values.size()].c_str());
             const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
             LOGFONTW logFont = {};
@@ -411,8 +411,8 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
                "\"%s\": font %ld px at %d DPI", what.c_str(), logFont.lfHeight, dpi);
             ok(measured && (row.wraps || needed.cx <= box.right), "\"%s\": %ld px wide in %ld",
                what.c_str(), needed.cx, box.right);
-            ok(row.textId == 0 || text == win::LoadResourceString(row.textId), "\"%s\": text %u",
-               what.c_str(), row.textId);
+            ok(row.text == 0 || text == win::LoadResourceString(row.text), "\"%s\": text %u",
+               what.c_str(), row.text);
             SendMessageW(p.page->m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(control));
             ok(GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,
