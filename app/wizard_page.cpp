@@ -4,6 +4,10 @@
 
 #include "win/text.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 constexpr std::array<int, kMeasuredFonts> kPointFonts = {220, 150, 110, 100}; // A to D
@@ -15,10 +19,24 @@ CWizardPage::CWizardPage(CPageMover& mover, UINT templateId, std::span<const Run
     : CDialog(templateId), m_mover(mover), m_layout(layout), m_boldFonts(boldFonts) {
     for (const RunTimeControl& row : m_layout) {
         if (row.kind == ControlKind::kButton)
-            m_controls.push_back(std::make_unique<CColorButton>());
+            m_owned.push_back(std::make_unique<CColorButton>());
         else
-            m_controls.push_back(std::make_unique<CColorStatic>());
+            m_owned.push_back(std::make_unique<CColorStatic>());
+        m_controls.push_back(m_owned.back().get());
     }
+}
+
+void CWizardPage::BindControl(int name, CColorControl& control) {
+    const std::size_t row = RowOf(name);
+    m_owned[row].reset();
+    m_controls[row] = &control;
+}
+
+std::size_t CWizardPage::RowOf(int name) const {
+    const auto row = std::ranges::find(m_layout, name, &RunTimeControl::name);
+    if (row == m_layout.end())
+        throw std::out_of_range("no row named " + std::to_string(name) + " in the page's layout");
+    return static_cast<std::size_t>(row - m_layout.begin());
 }
 
 bool CWizardPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

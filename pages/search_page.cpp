@@ -1,8 +1,8 @@
 #include "pages/search_page.h"
 
 #include "core/settings/settings.h"
-#include "pages/page_layouts.h"
 #include "core/setup/search_details.h"
+#include "pages/page_layouts.h"
 #include "pages/wizard.h"
 #include "res/resource.h"
 #include "win/text.h"
@@ -109,8 +109,8 @@ void CSearchPage::OnSelChange() {
     if (record == nullptr)
         return;
     const auto texts = DetailTexts(record->settings);
-    for (int row = 0; row < kDetailRows; ++row)
-        Control(kSearchFirstField + row).SetWindowText(win::WideFromAnsi(texts[row]));
+    for (std::size_t row = 0; row < texts.size(); ++row)
+        Control(kSearchDetails[row]).SetWindowText(win::WideFromAnsi(texts[row]));
 }
 
 // The first click of the double click selected the line clicked.
