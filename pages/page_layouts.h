@@ -8,7 +8,6 @@
 
 // Step 1: heading, title, description, the group box, the six row labels,
 // then the six detail fields of the selected array.
-inline constexpr int kSearchFirstField = 10;
 extern const std::array<RunTimeControl, 16> kSearchPageLayout;
 // Its detail fields, in the order of DetailTexts.
 inline constexpr std::array<int, kDetailRows> kSearchDetails = {
@@ -24,8 +23,6 @@ extern const std::array<RunTimeControl, 5> kDateTimePageLayout;
 
 // Step 4: heading, title, seven row labels, then the before column (header
 // and seven values) and the new column (header and seven values).
-inline constexpr int kReviewFirstBefore = 10;
-inline constexpr int kReviewFirstNew = 18;
 extern const std::array<RunTimeControl, 25> kReviewPageLayout;
 // The values of each column, top to bottom: host name, address, netmask,
 // gateway, IP state, date, time.

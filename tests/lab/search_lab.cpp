@@ -1,7 +1,7 @@
 // Step 1 end to end against the lab's arrays (what it sends: lab_test.sh).
 // search_burst N [BYTES]: BYTES is the receive buffer asked for.
-#include "core/settings/settings.h"
 #include "app/winsock_io.h"
+#include "core/settings/settings.h"
 #include "pages/page_layouts.h"
 #include "pages/search_page.h"
 #include "tests/lab/lab_driver.h"
@@ -22,7 +22,7 @@ const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(p
 const auto Selected = [](HWND page) {
     return SendDlgItemMessageW(page, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
 };
-const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
+const auto Fields = [] { return lab::Rows(Step1(), kSearchPageLayout, kSearchDetails); };
 const Step kPressStart = On(IDD_WELCOME, {}, IDC_START);
 
 void CheckList(const std::vector<std::string>& arrays) {
