@@ -1,16 +1,19 @@
 #pragma once
-// The run-time controls of a page as data: each row names its text, font,
-// colour, style and id, and gives its four edges as functions of the client
-// size, the length of its text and the fonts measured on the page. Each page
-// writes its own formulas, truncating where its own arithmetic truncates and
-// reading the metrics as integers or as reals as it does; Place truncates each
-// edge toward zero at the end. The formulas measure some texts in a font other
-// than the one they are drawn in, so a control may come out narrower than its
-// text: Place then moves its right edge out, and nothing else. No window code
-// here, so the geometry is tested natively.
+// The run-time controls of a page as data: each row has a name (an IDL_ of
+// res/resource.h, or the control's own id where it has one) and gives its
+// text, font, colour, style and id, and its four edges as functions of the
+// client size, the length of its text and the fonts measured on the page. Each
+// page writes its own formulas, truncating where its own arithmetic truncates
+// and reading the metrics as integers or as reals as it does; Place truncates
+// each edge toward zero at the end. The formulas measure some texts in a font
+// other than the one they are drawn in, so a control may come out narrower
+// than its text: Place then moves its right edge out, and nothing else.
+#include <windows.h>
+
+#include "res/resource.h"
+
 #include <array>
 #include <cmath>
-#include <cstdint>
 
 // Fonts A to D are the page's point fonts and are measured; E and F are the
 // page's bold fonts, which are not.
@@ -43,23 +46,22 @@ inline double Truncated(double x) {
     return std::trunc(x);
 }
 
-// COLORREF values (0x00BBGGRR).
-inline constexpr std::uint32_t kOrange = 0x000080FF;
-inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
+inline constexpr COLORREF kOrange = RGB(255, 128, 0);
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-inline constexpr std::uint32_t kLabelStyle = 0x50000000;    // WS_CHILD | WS_VISIBLE
-inline constexpr std::uint32_t kGroupBoxStyle = 0x50000007; // ... | BS_GROUPBOX
-inline constexpr int kLabelId = 0xFFFF;
+inline constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE;
+inline constexpr DWORD kGroupBoxStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
 enum class ControlKind : unsigned char { kStatic, kButton };
 
 struct RunTimeControl {
-    unsigned textId; // string-table entry; 0: the control starts empty
+    int name;      // how the page and the tests find the control
+    unsigned text; // string-table entry; 0: the control starts empty
     FontSlot font;
-    std::uint32_t colour; // text colour
+    COLORREF colour; // text colour
     Edge left, top, right, bottom;
-    std::uint32_t style = kLabelStyle;
-    int id = kLabelId;
+    DWORD style = kLabelStyle;
+    int id = IDC_RUNTIME_LABEL; // the window's control id
     ControlKind kind = ControlKind::kStatic;
     bool wraps = false; // its text runs over lines within the box's width
 };

@@ -5,6 +5,10 @@
 
 #include "win/text.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 constexpr std::array<int, kMeasuredFonts> kPointFonts = {220, 150, 110, 100}; // A to D
@@ -16,10 +20,24 @@ CWizardPage::CWizardPage(CPageMover& mover, UINT templateId, std::span<const Run
     : CDialog(templateId), m_mover(mover), m_layout(layout), m_boldFonts(boldFonts) {
     for (const RunTimeControl& row : m_layout) {
         if (row.kind == ControlKind::kButton)
-            m_controls.push_back(std::make_unique<CColorButton>());
+            m_owned.push_back(std::make_unique<CColorButton>());
         else
-            m_controls.push_back(std::make_unique<CColorStatic>());
+            m_owned.push_back(std::make_unique<CColorStatic>());
+        m_controls.push_back(m_owned.back().get());
     }
+}
+
+void CWizardPage::BindControl(int name, CColorControl& control) {
+    const std::size_t row = RowOf(name);
+    m_owned[row].reset();
+    m_controls[row] = &control;
+}
+
+std::size_t CWizardPage::RowOf(int name) const {
+    const auto row = std::ranges::find(m_layout, name, &RunTimeControl::name);
+    if (row == m_layout.end())
+        throw std::out_of_range("no row named " + std::to_string(name) + " in the page's layout");
+    return static_cast<std::size_t>(row - m_layout.begin());
 }
 
 bool CWizardPage::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -51,7 +69,7 @@ LRESULT CWizardPage::OnCreate(CREATESTRUCTW* create) {
     for (std::size_t row = 0; row < m_layout.size(); ++row) {
         const RunTimeControl& control = m_layout[row];
         const std::wstring text =
-            control.textId != 0 ? win::LoadResourceString(control.textId) : std::wstring();
+            control.text != 0 ? win::LoadResourceString(control.text) : std::wstring();
         input.textLength = win::AnsiLength(text);
         input.textWidth = TextWidth(control, text);
         const PixelRect place = Place(control, input);

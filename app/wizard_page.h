@@ -55,8 +55,12 @@ protected:
 
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    // The control of row `row` of the layout table.
-    CColorControl& Control(int row) { return *m_controls[row]; }
+    // The control of the layout table's row named `name`.
+    CColorControl& Control(int name) { return *m_controls[RowOf(name)]; }
+    // Makes `control`, a member of the page, the control of row `name`, as
+    // DDX_Control binds a template's control: for a page that works it as its
+    // own type. In the page's constructor, before any window is made.
+    void BindControl(int name, CColorControl& control);
 
     // Stores the page's values into its run's working settings whole, or says
     // that they would not fit and stores none of them: half of them would
@@ -70,12 +74,17 @@ private:
     LRESULT OnCreate(CREATESTRUCTW* create);
     void OnPaint();
     int TextWidth(const RunTimeControl& control, const std::wstring& text) const;
+    // A name the table lacks is a fault of the page's code: it throws.
+    std::size_t RowOf(int name) const;
 
     CPageMover& m_mover;
     std::span<const RunTimeControl> m_layout;
     std::vector<BoldFontSpec> m_boldFonts;
     std::array<CFont, kFontSlots> m_fonts;
     std::array<FontMeasure, kMeasuredFonts> m_measured{};
-    std::vector<std::unique_ptr<CColorControl>> m_controls;
+    // One of each per row: the control the page made, none where the row is bound.
+    std::vector<std::unique_ptr<CColorControl>> m_owned;
+    // One per row: the page's own or a bound member.
+    std::vector<CColorControl*> m_controls;
     int m_nestedLoops = 0;
 };

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kManualIpRow = 3;
-constexpr int kDhcpRow = 4;
 constexpr int kAddressIds[] = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};
 
 NetworkValues WorkingValues(const WizardRun& run) {
@@ -35,7 +33,10 @@ void ExchangeAddress(bool saving, CIPAddressCtrl& control, std::optional<Octets>
 
 CNetworkPage::CNetworkPage(CWizard& wizard)
     : CWizardPage(wizard, IDD_NETWORK_PAGE, kNetworkPageLayout, {{kFontE, 20, kPageFace}}),
-      m_wizard(wizard) {}
+      m_wizard(wizard) {
+    BindControl(IDC_MANUAL_IP, m_manualIp);
+    BindControl(IDC_DHCP, m_dhcp);
+}
 
 void CNetworkPage::DoDataExchange() {
     DDX_Control(IDC_HOSTNAME, m_hostName);
@@ -44,10 +45,9 @@ void CNetworkPage::DoDataExchange() {
 }
 
 void CNetworkPage::ExchangeControls(bool saving, NetworkValues& values) {
-    auto& manualIp = static_cast<CColorButton&>(Control(kManualIpRow));
     if (saving) {
         values.hostName = m_hostName.GetBytes();
-        values.dhcp = manualIp.GetCheck() != BST_CHECKED;
+        values.dhcp = m_manualIp.GetCheck() != BST_CHECKED;
     } else {
         m_hostName.SetByteLimit(kHostNameBytes);
         m_hostName.SetBytes(values.hostName);
@@ -72,10 +72,9 @@ BOOL CNetworkPage::OnInitDialog() {
     // Made with the window, before the template's controls, the mode buttons
     // would come first in tab order; they belong after the host name.
     HWND after = m_hostName.m_hWnd;
-    for (const int row : {kManualIpRow, kDhcpRow}) {
-        ::SetWindowPos(Control(row).m_hWnd, after, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = Control(row).m_hWnd;
+    for (const CColorButton* button : {&m_manualIp, &m_dhcp}) {
+        ::SetWindowPos(button->m_hWnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = button->m_hWnd;
     }
     m_dhcpShown.reset();
     if (WorkingValues(*m_run).dhcp)
@@ -131,12 +130,11 @@ void CNetworkPage::SwitchMode(bool dhcp) {
 // EnableWindow sets the same WS_DISABLED bit and also tells the address
 // control, which greys its fields, so the user sees they do not count.
 void CNetworkPage::SetMode(bool dhcp) {
-    for (const int row : {kManualIpRow, kDhcpRow}) {
-        auto& button = static_cast<CColorButton&>(Control(row));
-        const bool marked = (row == kDhcpRow) == dhcp;
-        button.SetCheck(marked ? BST_CHECKED : BST_UNCHECKED);
-        const LONG_PTR style = ::GetWindowLongPtrW(button.m_hWnd, GWL_STYLE);
-        ::SetWindowLongPtrW(button.m_hWnd, GWL_STYLE,
+    for (CColorButton* button : {&m_manualIp, &m_dhcp}) {
+        const bool marked = (button == &m_dhcp) == dhcp;
+        button->SetCheck(marked ? BST_CHECKED : BST_UNCHECKED);
+        const LONG_PTR style = ::GetWindowLongPtrW(button->m_hWnd, GWL_STYLE);
+        ::SetWindowLongPtrW(button->m_hWnd, GWL_STYLE,
                             marked ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
     }
     for (CIPAddressCtrl& address : m_addresses)

@@ -1,5 +1,6 @@
 #pragma once
 // Wizard step 2: host name and IP configuration.
+#include "app/color_controls.h"
 #include "app/wizard_page.h"
 #include "core/setup/network_settings.h"
 #include "win/common_controls.h"
@@ -38,6 +39,8 @@ private:
     void RefuseHostName();
     void OnCommand(WORD id, WORD code) override;
 
+    CColorButton m_manualIp;
+    CColorButton m_dhcp;
     CAnsiLimitEdit m_hostName;
     // nwk.ipaddr, nwk.netmask, sys.gateway, sys.dns, as NetworkValues orders them.
     std::array<CIPAddressCtrl, 4> m_addresses;

@@ -15,10 +15,9 @@
 namespace {
 
 // The summary's rows, top to bottom, in both columns.
-constexpr std::array<std::string_view, 7> kSummaryKeys = {
+constexpr std::array<std::string_view, kReviewRows> kSummaryKeys = {
     "sys.hostname", "nwk.ipaddr", "nwk.netmask", "sys.gateway", "nwk.bootproto", "date", "time"};
 
-constexpr int kDateRow = 5; // then the time
 
 // What a row shows for its value: the value itself, whole, except the IP state.
 std::string Shown(std::string_view key, const std::string& value) {
@@ -36,8 +35,8 @@ CReviewPage::CReviewPage(CWizard& wizard)
 
 BOOL CReviewPage::OnInitDialog() {
     CWizardPage::OnInitDialog();
-    ShowColumn(kReviewFirstNew, m_run->working);
-    ShowColumn(kReviewFirstBefore, m_run->reported);
+    ShowColumn(kReviewNewColumn, m_run->working);
+    ShowColumn(kReviewBeforeColumn, m_run->reported);
     if (m_run->DateRuns() || m_run->TimeRuns()) {
         ShowRunningClock();
         ::SetTimer(m_hWnd, IDT_RUNNING_CLOCK, kRunningClockMs, nullptr);
@@ -48,10 +47,9 @@ BOOL CReviewPage::OnInitDialog() {
 void CReviewPage::ShowRunningClock() {
     const ClockReading now = m_run->ClockAt(WizardRun::Clock::now());
     if (m_run->DateRuns())
-        Control(kReviewFirstNew + kDateRow).SetWindowText(win::WideFromAnsi(DateText(now.date)));
+        Control(IDL_STEP4_NEW_DATE).SetWindowText(win::WideFromAnsi(DateText(now.date)));
     if (m_run->TimeRuns())
-        Control(kReviewFirstNew + kDateRow + 1)
-            .SetWindowText(win::WideFromAnsi(TimeText(now.time)));
+        Control(IDL_STEP4_NEW_TIME).SetWindowText(win::WideFromAnsi(TimeText(now.time)));
 }
 
 void CReviewPage::OnTimer(UINT_PTR id) {
@@ -61,10 +59,10 @@ void CReviewPage::OnTimer(UINT_PTR id) {
         CWizardPage::OnTimer(id);
 }
 
-void CReviewPage::ShowColumn(int firstRow, const std::string& settings) {
+void CReviewPage::ShowColumn(const ReviewColumn& column, const std::string& settings) {
     for (std::size_t row = 0; row < kSummaryKeys.size(); ++row) {
         const std::string_view key = kSummaryKeys[row];
-        Control(firstRow + static_cast<int>(row))
+        Control(column[row])
             .SetWindowText(win::WideFromAnsi(Shown(key, GetSetting(settings, key))));
     }
 }

@@ -2,6 +2,7 @@
 // Wizard step 4: the reported and the new values side by side, and the save.
 #include "app/exchange_host.h"
 #include "app/wizard_page.h"
+#include "pages/page_layouts.h"
 
 #include <string>
 
@@ -25,8 +26,8 @@ private:
     void EndUnsent();
     void Close(const CWindowWatch& self);
     bool WaitsForArray() const override { return m_host.Waiting(); }
-    // The seven values of `settings` into the column whose first value is `firstRow`.
-    void ShowColumn(int firstRow, const std::string& settings);
+    // The seven values of `settings` into `column`.
+    void ShowColumn(const ReviewColumn& column, const std::string& settings);
     // The new column's date and time, as the save would send them now.
     void ShowRunningClock();
 

@@ -108,8 +108,8 @@ void CSearchPage::OnSelChange() {
     if (record == nullptr)
         return;
     const auto texts = DetailTexts(record->settings);
-    for (int row = 0; row < kDetailRows; ++row)
-        Control(kSearchFirstField + row).SetWindowText(win::WideFromAnsi(texts[row]));
+    for (std::size_t row = 0; row < texts.size(); ++row)
+        Control(kSearchDetails[row]).SetWindowText(win::WideFromAnsi(texts[row]));
 }
 
 // The first click of the double click selected the line clicked.

@@ -1,6 +1,7 @@
 #pragma once
-// Resource ids: dialog templates, strings, bitmap, icon and control ids.
-// Shared by the .rc script (windres) and the C++ code.
+// Resource ids: dialog templates, strings, bitmap, icon and control ids, and
+// the names of the pages' run-time controls. Shared by the .rc script
+// (windres) and the C++ code.
 
 // Dialog templates
 #define IDD_WELCOME 102
@@ -101,3 +102,70 @@
 
 // Labels created at run time
 #define IDC_RUNTIME_LABEL 0xFFFF
+
+// Each IDL_ names a run-time control in its page's layout table, by which the
+// page and the tests find it. It is not the window's control id, which stays
+// IDC_RUNTIME_LABEL for a label, -1 for step 1's group box, and IDC_MANUAL_IP
+// and IDC_DHCP for step 2's mode buttons, whose ids are their names too.
+
+// Step 1: search
+#define IDL_STEP1_HEADING 2100
+#define IDL_STEP1_TITLE 2101
+#define IDL_STEP1_DESCRIPTION 2102
+#define IDL_STEP1_GROUP 2103
+#define IDL_STEP1_NAME_LABEL 2104
+#define IDL_STEP1_IPADDR_LABEL 2105
+#define IDL_STEP1_NETMASK_LABEL 2106
+#define IDL_STEP1_GATEWAY_LABEL 2107
+#define IDL_STEP1_DNS_LABEL 2108
+#define IDL_STEP1_MAC_LABEL 2109
+#define IDL_STEP1_NAME 2110
+#define IDL_STEP1_IPADDR 2111
+#define IDL_STEP1_NETMASK 2112
+#define IDL_STEP1_GATEWAY 2113
+#define IDL_STEP1_DNS 2114
+#define IDL_STEP1_MAC 2115
+
+// Step 2: network
+#define IDL_STEP2_HEADING 2200
+#define IDL_STEP2_TITLE 2201
+#define IDL_STEP2_NAME_LABEL 2202
+#define IDL_STEP2_IPADDR_LABEL 2203
+#define IDL_STEP2_NETMASK_LABEL 2204
+#define IDL_STEP2_GATEWAY_LABEL 2205
+#define IDL_STEP2_DNS_LABEL 2206
+#define IDL_STEP2_HINT 2207
+
+// Step 3: date and time
+#define IDL_STEP3_HEADING 2300
+#define IDL_STEP3_TITLE 2301
+#define IDL_STEP3_TIMEZONE_LABEL 2302
+#define IDL_STEP3_DATE_LABEL 2303
+#define IDL_STEP3_TIME_LABEL 2304
+
+// Step 4: review
+#define IDL_STEP4_HEADING 2400
+#define IDL_STEP4_TITLE 2401
+#define IDL_STEP4_NAME_LABEL 2402
+#define IDL_STEP4_IPADDR_LABEL 2403
+#define IDL_STEP4_NETMASK_LABEL 2404
+#define IDL_STEP4_GATEWAY_LABEL 2405
+#define IDL_STEP4_BOOTPROTO_LABEL 2406
+#define IDL_STEP4_DATE_LABEL 2407
+#define IDL_STEP4_TIME_LABEL 2408
+#define IDL_STEP4_BEFORE_HEADER 2410
+#define IDL_STEP4_BEFORE_NAME 2411
+#define IDL_STEP4_BEFORE_IPADDR 2412
+#define IDL_STEP4_BEFORE_NETMASK 2413
+#define IDL_STEP4_BEFORE_GATEWAY 2414
+#define IDL_STEP4_BEFORE_BOOTPROTO 2415
+#define IDL_STEP4_BEFORE_DATE 2416
+#define IDL_STEP4_BEFORE_TIME 2417
+#define IDL_STEP4_NEW_HEADER 2420
+#define IDL_STEP4_NEW_NAME 2421
+#define IDL_STEP4_NEW_IPADDR 2422
+#define IDL_STEP4_NEW_NETMASK 2423
+#define IDL_STEP4_NEW_GATEWAY 2424
+#define IDL_STEP4_NEW_BOOTPROTO 2425
+#define IDL_STEP4_NEW_DATE 2426
+#define IDL_STEP4_NEW_TIME 2427

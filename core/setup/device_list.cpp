@@ -31,18 +31,18 @@ bool DeviceList::AddDevice(std::string_view settings, std::string_view localAddr
     record.settings = settings;
     record.localAddress = localAddress;
     record.receivedAt = std::chrono::steady_clock::now();
-    records_.push_back(std::move(record));
+    m_records.push_back(std::move(record));
     return true;
 }
 
 void DeviceList::FreeDeviceList() {
-    records_.clear();
+    m_records.clear();
 }
 
 const DeviceRecord* DeviceList::At(int index) const {
     if (index < 0)
         index = 0;
-    if (static_cast<std::size_t>(index) >= records_.size())
+    if (static_cast<std::size_t>(index) >= m_records.size())
         return nullptr;
-    return &records_[static_cast<std::size_t>(index)];
+    return &m_records[static_cast<std::size_t>(index)];
 }

@@ -27,10 +27,10 @@ public:
     // The record of list line `index`; line 0 or less (LB_ERR too) is the first.
     // Null when there is no such record.
     const DeviceRecord* At(int index) const;
-    std::size_t size() const { return records_.size(); }
-    auto begin() const { return records_.begin(); }
-    auto end() const { return records_.end(); }
+    std::size_t size() const { return m_records.size(); }
+    auto begin() const { return m_records.begin(); }
+    auto end() const { return m_records.end(); }
 
 private:
-    std::vector<DeviceRecord> records_;
+    std::vector<DeviceRecord> m_records;
 };

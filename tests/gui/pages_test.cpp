@@ -16,7 +16,9 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <chrono>
+#include <map>
 #include <span>
 #include <utility>
 
@@ -370,33 +372,37 @@ GUI_TEST(datetime_pickers_run_from_the_stored_clock_until_touched) {
 GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
     const int dpi = SystemDpi();
     const wchar_t *name = L"nas-server-numb", *ip = L"255.255.255.255", *date = L"2006/03/07",
-                  *hms = L"09:05:00";
-    const std::vector<std::wstring> step1 = {name, ip, ip, ip, ip, L"00:11:22:33:44:55"},
-                                    step4 = {name, ip, ip, ip, L"Fixed", date, hms};
+                  *hms = L"09:05:00", *mac = L"00:11:22:33:44:55";
+    const std::array<std::wstring, kDetailRows> step1 = {name, ip, ip, ip, ip, mac};
+    const std::array<std::wstring, kReviewRows> step4 = {name, ip, ip, ip, L"Fixed", date, hms};
+    std::map<int, std::wstring> values; // of the fields, by name
+    for (std::size_t row = 0; row < step1.size(); ++row)
+        values[kSearchDetails[row]] = step1[row];
+    for (std::size_t row = 0; row < step4.size(); ++row)
+        values[kReviewBeforeColumn[row]] = values[kReviewNewColumn[row]] = step4[row];
     const struct {
         CWizardPage* page;
         std::span<const RunTimeControl> layout;
-        int pixelsE, pixelsF;             // at 96 DPI
-        std::vector<std::wstring> values; // of the fields in their order (step 4: each column)
-    } pages[] = {{&g_wizard.searchPage, kSearchPageLayout, 20, 17, step1},
-                 {&g_wizard.networkPage, kNetworkPageLayout, 20, 0, {}},
-                 {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0, {}},
-                 {&g_wizard.reviewPage, kReviewPageLayout, 17, 19, step4}};
+        int pixelsE, pixelsF; // at 96 DPI
+    } pages[] = {{&g_wizard.searchPage, kSearchPageLayout, 20, 17},
+                 {&g_wizard.networkPage, kNetworkPageLayout, 20, 0},
+                 {&g_wizard.dateTimePage, kDateTimePageLayout, 20, 0},
+                 {&g_wizard.reviewPage, kReviewPageLayout, 17, 19}};
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const auto& p : pages) {
         const Wizard wizard(p.page, kNetwork);
         guitest::AwaitIdle(); // step 1 searches as it opens: nobody answers
-        // Made first, in table order; step 2's mode buttons, found by id, have
-        // since moved behind the host name box in the tab order.
+        // Made first, in table order; a row named by its own control id is found
+        // by it: step 2's mode buttons have since moved behind the host name box
+        // in the tab order.
         HWND label = GetWindow(p.page->m_hWnd, GW_CHILD);
-        std::size_t value = 0;
         for (const RunTimeControl& row : p.layout) {
-            const bool byId = row.id == IDC_MANUAL_IP || row.id == IDC_DHCP;
+            const bool byId = row.name == row.id;
             while (!byId && GetDlgCtrlID(label) != row.id)
                 label = GetWindow(label, GW_HWNDNEXT);
             const HWND control = byId ? GetDlgItem(p.page->m_hWnd, row.id) : label;
-            if (row.textId == 0)
-                SetWindowTextW(control, p.values[value++ % p.values.size()].c_str());
+            if (row.text == 0)
+                SetWindowTextW(control, values.at(row.name).c_str());
             const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
             LOGFONTW logFont = {};
             GetObjectW(font, sizeof logFont, &logFont);
@@ -414,8 +420,8 @@ GUI_TEST(pages_scale_their_pixel_fonts_and_show_every_text_whole) {
                "\"%s\": font %ld px at %d DPI", what.c_str(), logFont.lfHeight, dpi);
             ok(measured && (row.wraps || needed.cx <= box.right), "\"%s\": %ld px wide in %ld",
                what.c_str(), needed.cx, box.right);
-            ok(row.textId == 0 || text == win::LoadResourceString(row.textId), "\"%s\": text %u",
-               what.c_str(), row.textId);
+            ok(row.text == 0 || text == win::LoadResourceString(row.text), "\"%s\": text %u",
+               what.c_str(), row.text);
             SendMessageW(p.page->m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(control));
             ok(GetTextColor(dc) == row.colour && GetBkColor(dc) == kPageColour,

@@ -3,6 +3,8 @@
 #include "app/winsock_io.h"
 #include "pages/password_dlg.h"
 
+#include <algorithm>
+
 namespace lab {
 
 unsigned g_ticks = 0;
@@ -37,16 +39,22 @@ void ClickLine(HWND page, int line, bool twice) {
     }
 }
 
-std::string Rows(HWND page, int first, int count) {
-    // Made before the template's controls: the labels, and the group box without an id.
-    std::vector<HWND> controls;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgCtrlID(child) == IDC_RUNTIME_LABEL || GetDlgCtrlID(child) == -1)
-            controls.push_back(child);
+std::string Row(HWND page, std::span<const RunTimeControl> layout, int name) {
+    // The page makes its table's controls first, in table order, before the
+    // template's. (Step 2 moves its mode buttons after; no case reads them.)
+    const auto row = std::ranges::find(layout, name, &RunTimeControl::name);
+    if (row == layout.end())
+        return "";
+    HWND control = GetWindow(page, GW_CHILD);
+    for (auto before = row - layout.begin(); control && before > 0; --before)
+        control = GetWindow(control, GW_HWNDNEXT);
+    return control ? guitest::Narrow(guitest::WindowText(control)) : "";
+}
+
+std::string Rows(HWND page, std::span<const RunTimeControl> layout, std::span<const int> names) {
     std::string rows;
-    for (int row = first; row < first + count && row < int(controls.size()); ++row)
-        rows.append(row > first ? "|" : "")
-            .append(guitest::Narrow(guitest::WindowText(controls[row])));
+    for (std::size_t i = 0; i < names.size(); ++i)
+        rows.append(i > 0 ? "|" : "").append(Row(page, layout, names[i]));
     return rows;
 }
 

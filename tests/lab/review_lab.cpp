@@ -51,7 +51,8 @@ GUI_TEST(review_saves) {
             guitest::On(
                 IDD_REVIEW_PAGE,
                 [&save](HWND page) {
-                    const std::string shown = lab::Rows(page, kReviewFirstBefore, 5);
+                    const std::string shown =
+                        lab::Rows(page, kReviewPageLayout, lab::kBeforeWithoutClock);
                     ok(shown == std::string("|") + save.address + "|||Fixed",
                        "the reported column: %s", shown.c_str());
                 },

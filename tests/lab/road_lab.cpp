@@ -73,9 +73,10 @@ Step Review(bool dhcp, int id = IDC_SAVE) {
         dhcp ? "nas-road|10.77.1.1|255.255.0.0|10.77.0.254|DHCP|2031/07/04|08:09:10"
              : "nas-road|10.77.1.42|255.255.255.0|10.77.0.1|Fixed|2031/07/04|08:09:10";
     const auto check = [dhcp, want](HWND page) {
-        const std::string shown = lab::Rows(page, kReviewFirstNew, 7);
+        const std::string shown = lab::Rows(page, kReviewPageLayout, kReviewNewColumn);
         ok(shown == want, "step 4 shows %s", shown.c_str());
-        ok(lab::Rows(page, kReviewFirstBefore + 4, 1) == (dhcp ? "Fixed" : "DHCP"),
+        ok(lab::Row(page, kReviewPageLayout, IDL_STEP4_BEFORE_BOOTPROTO) ==
+               (dhcp ? "Fixed" : "DHCP"),
            "the reported IP state beside it");
     };
     return On(IDD_REVIEW_PAGE, check, id, "step4");
@@ -170,13 +171,17 @@ std::vector<Step> KeyRoad() {
 std::vector<Step> Untouched() {
     static std::string shownTime;
     static double shownAt = 0;
-    const auto time = [](HWND page) { return lab::Rows(page, kReviewFirstNew + 6, 1); };
+    const auto time = [](HWND page) {
+        return lab::Row(page, kReviewPageLayout, IDL_STEP4_NEW_TIME);
+    };
     return {On(IDD_NETWORK_PAGE, {}, IDC_NETWORK_NEXT),
             On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_NEXT),
             On(IDD_REVIEW_PAGE,
                [time](HWND page) {
-                   const std::string before = lab::Rows(page, kReviewFirstBefore, 5),
-                                     after = lab::Rows(page, kReviewFirstNew, 5);
+                   const std::string before = lab::Rows(page, kReviewPageLayout,
+                                                        lab::kBeforeWithoutClock),
+                                     after =
+                                         lab::Rows(page, kReviewPageLayout, lab::kNewWithoutClock);
                    ok(after == "Q6-Media|10.77.1.3|255.255.0.0|" + std::string(300, 'g') + "|Fixed",
                       "step 4 shows the reported values: %.80s", after.c_str());
                    ok(before == after, "nothing changed: %.80s", before.c_str());
@@ -212,16 +217,16 @@ std::vector<Step> Road(const std::string& road) {
     if (rival)
         // A first pass left on step 4, hidden by Esc; the second pass must
         // make it anew.
-        steps.insert(steps.end(),
-                     {Network(false, L"first-pass"), On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_NEXT),
-                      On(IDD_REVIEW_PAGE,
-                         [](HWND page) {
-                             ok(lab::Rows(page, kReviewFirstNew, 1) == "first-pass",
-                                "the first pass on step 4");
-                             PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
-                         }),
-                      On(IDD_WELCOME, {}, IDC_START), SearchEnded(line, count),
-                      lab::Password(L"admin")});
+        steps.insert(
+            steps.end(),
+            {Network(false, L"first-pass"), On(IDD_DATETIME_PAGE, {}, IDC_DATETIME_NEXT),
+             On(IDD_REVIEW_PAGE,
+                [](HWND page) {
+                    ok(lab::Row(page, kReviewPageLayout, IDL_STEP4_NEW_NAME) == "first-pass",
+                       "the first pass on step 4");
+                    PostMessageW(page, WM_COMMAND, IDCANCEL, 0); // Esc
+                }),
+             On(IDD_WELCOME, {}, IDC_START), SearchEnded(line, count), lab::Password(L"admin")});
     const std::vector<Step> edits =
         road == "untouched"
             ? Untouched()

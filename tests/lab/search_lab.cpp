@@ -21,7 +21,7 @@ const auto Enabled = [](HWND page, int id) { return IsWindowEnabled(GetDlgItem(p
 const auto Selected = [](HWND page) {
     return SendDlgItemMessageW(page, IDC_DEVICE_LIST, LB_GETCURSEL, 0, 0);
 };
-const auto Fields = [] { return lab::Rows(Step1(), kSearchFirstField, 6); }; // the value rows
+const auto Fields = [] { return lab::Rows(Step1(), kSearchPageLayout, kSearchDetails); };
 const Step kPressStart = On(IDD_WELCOME, {}, IDC_START);
 
 void CheckList(const std::vector<std::string>& arrays) {

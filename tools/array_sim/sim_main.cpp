@@ -70,9 +70,9 @@ int OpenServerSocket() {
 class Simulator {
 public:
     Simulator(const SimOptions& options, std::vector<SimArray> arrays, std::ofstream* log)
-        : options_(options), arrays_(std::move(arrays)), log_(log) {
-        behaviour_.replyTo = options.replyTo;
-        behaviour_.malformed = options.malformed;
+        : m_options(options), m_arrays(std::move(arrays)), m_log(log) {
+        m_behaviour.replyTo = options.replyTo;
+        m_behaviour.malformed = options.malformed;
     }
 
     int Run(int fd) {
@@ -91,9 +91,9 @@ public:
 
 private:
     int Timeout() const {
-        if (due_.empty())
+        if (m_due.empty())
             return -1;
-        const auto wait = due_.begin()->first - Steady::now();
+        const auto wait = m_due.begin()->first - Steady::now();
         return int(
             std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(wait).count()));
     }
@@ -108,7 +108,7 @@ private:
             return;
         const std::string_view datagram(buffer, std::size_t(n));
         Log(HexLine("in", PeerText(from), datagram));
-        if (options_.silent)
+        if (m_options.silent)
             return;
 
         char requester[INET_ADDRSTRLEN] = "";
@@ -116,17 +116,17 @@ private:
         const auto now = std::chrono::floor<std::chrono::seconds>(SimClock::now());
         sockaddr_in to = from;
         to.sin_port = htons(CLIENT_PORT);
-        if (options_.flood > 0)
+        if (m_options.flood > 0)
             SendFlood(fd, to, requester);
         const auto received = Steady::now();
-        for (SimReply& reply : HandleRequest(arrays_, datagram, requester, behaviour_, now)) {
+        for (SimReply& reply : HandleRequest(m_arrays, datagram, requester, m_behaviour, now)) {
             // Separate devices answer a search one after another; a request
             // to one array is answered by that array alone, without waiting
             // for the others' turn.
-            const int stagger = reply.search ? reply.array * options_.staggerMs : 0;
-            const auto at = received + std::chrono::milliseconds(options_.delayMs + stagger);
-            for (int k = 0; k < options_.duplicate; ++k)
-                due_.emplace(at, Pending{to, reply.datagram});
+            const int stagger = reply.search ? reply.array * m_options.staggerMs : 0;
+            const auto at = received + std::chrono::milliseconds(m_options.delayMs + stagger);
+            for (int k = 0; k < m_options.duplicate; ++k)
+                m_due.emplace(at, Pending{to, reply.datagram});
         }
     }
 
@@ -136,7 +136,7 @@ private:
     void SendFlood(int fd, const sockaddr_in& to, std::string_view requester) {
         const std::vector<std::string> kinds = FloodDatagrams(requester);
         int sent = 0;
-        for (int i = 0; i < options_.flood; ++i) {
+        for (int i = 0; i < m_options.flood; ++i) {
             const std::string& datagram = kinds[std::size_t(i) % kinds.size()];
             sent += sendto(fd, datagram.data(), datagram.size(), 0,
                            reinterpret_cast<const sockaddr*>(&to), sizeof to) >= 0;
@@ -146,8 +146,8 @@ private:
 
     void SendDue(int fd) {
         const auto now = Steady::now();
-        while (!due_.empty() && due_.begin()->first <= now) {
-            const Pending& pending = due_.begin()->second;
+        while (!m_due.empty() && m_due.begin()->first <= now) {
+            const Pending& pending = m_due.begin()->second;
             const ssize_t sent =
                 sendto(fd, pending.datagram.data(), pending.datagram.size(), 0,
                        reinterpret_cast<const sockaddr*>(&pending.to), sizeof pending.to);
@@ -156,20 +156,20 @@ private:
                              std::strerror(errno));
             else
                 Log(HexLine("out", PeerText(pending.to), pending.datagram));
-            due_.erase(due_.begin());
+            m_due.erase(m_due.begin());
         }
     }
 
     void Log(const std::string& line) {
-        if (log_)
-            *log_ << line << std::endl;
+        if (m_log)
+            *m_log << line << std::endl;
     }
 
-    const SimOptions& options_;
-    std::vector<SimArray> arrays_;
-    std::ofstream* log_;
-    SimBehaviour behaviour_;
-    std::multimap<Steady::time_point, Pending> due_;
+    const SimOptions& m_options;
+    std::vector<SimArray> m_arrays;
+    std::ofstream* m_log;
+    SimBehaviour m_behaviour;
+    std::multimap<Steady::time_point, Pending> m_due;
 };
 
 std::optional<std::vector<SimArray>> MakeArrays(const SimOptions& options, std::string& error) {

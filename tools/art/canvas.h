@@ -20,30 +20,30 @@ inline Rgb Mix(Rgb a, Rgb b, double t) {
 class Canvas {
 public:
     Canvas(int width, int height, int scale = 1)
-        : width_(width * scale), height_(height * scale), scale_(scale), pixels_(width_ * height_) {
+        : m_width(width * scale), m_height(height * scale), m_scale(scale), m_pixels(m_width * m_height) {
     }
 
     // In pixels.
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Scale() const { return scale_; }
-    Rgb& At(int x, int y) { return pixels_[y * width_ + x]; }
-    const Rgb& At(int x, int y) const { return pixels_[y * width_ + x]; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int Scale() const { return m_scale; }
+    Rgb& At(int x, int y) { return m_pixels[y * m_width + x]; }
+    const Rgb& At(int x, int y) const { return m_pixels[y * m_width + x]; }
 
     // Paints colour where inside(x, y) holds, blended by the covered share of
     // each pixel; only the pixels of the bounding box are visited.
     void Fill(double left, double top, double right, double bottom, Rgb colour,
               const std::function<bool(double, double)>& inside, double opacity = 1.0) {
-        const int x0 = std::max(0, static_cast<int>(std::floor(left * scale_)));
-        const int y0 = std::max(0, static_cast<int>(std::floor(top * scale_)));
-        const int x1 = std::min(width_, static_cast<int>(std::ceil(right * scale_)));
-        const int y1 = std::min(height_, static_cast<int>(std::ceil(bottom * scale_)));
+        const int x0 = std::max(0, static_cast<int>(std::floor(left * m_scale)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(top * m_scale)));
+        const int x1 = std::min(m_width, static_cast<int>(std::ceil(right * m_scale)));
+        const int y1 = std::min(m_height, static_cast<int>(std::ceil(bottom * m_scale)));
         for (int y = y0; y < y1; ++y) {
             for (int x = x0; x < x1; ++x) {
                 int hits = 0;
                 for (int sy = 0; sy < 4; ++sy)
                     for (int sx = 0; sx < 4; ++sx)
-                        hits += inside((x + (sx + 0.5) / 4) / scale_, (y + (sy + 0.5) / 4) / scale_)
+                        hits += inside((x + (sx + 0.5) / 4) / m_scale, (y + (sy + 0.5) / 4) / m_scale)
                                     ? 1
                                     : 0;
                 if (hits > 0)
@@ -84,8 +84,8 @@ public:
     }
 
 private:
-    int width_;
-    int height_;
-    int scale_;
-    std::vector<Rgb> pixels_;
+    int m_width;
+    int m_height;
+    int m_scale;
+    std::vector<Rgb> m_pixels;
 };

@@ -105,15 +105,15 @@ enum Vga { Black = 0, Navy = 4, Silver = 7, Grey = 8, Lime = 10, Yellow = 11, Wh
 class IconPainter {
 public:
     explicit IconPainter(int size) {
-        icon_.image = {size, size, {kVga, kVga + 16}, std::vector<std::uint8_t>(size * size, 0)};
-        icon_.transparent.assign(size * size, true);
+        m_icon.image = {size, size, {kVga, kVga + 16}, std::vector<std::uint8_t>(size * size, 0)};
+        m_icon.transparent.assign(size * size, true);
     }
     // Inclusive pixel rectangle.
     void Rect(int left, int top, int right, int bottom, int colour) {
         for (int y = top; y <= bottom; ++y)
             for (int x = left; x <= right; ++x) {
-                icon_.image.pixels[y * icon_.image.width + x] = static_cast<std::uint8_t>(colour);
-                icon_.transparent[y * icon_.image.width + x] = false;
+                m_icon.image.pixels[y * m_icon.image.width + x] = static_cast<std::uint8_t>(colour);
+                m_icon.transparent[y * m_icon.image.width + x] = false;
             }
     }
     // A framed cabinet with a light upper left edge and a dark lower right one.
@@ -125,10 +125,10 @@ public:
         Rect(right - 1, top + 2, right - 1, bottom - 1, Grey);
         Rect(left + 2, bottom - 1, right - 1, bottom - 1, Grey);
     }
-    const IconImage& Icon() const { return icon_; }
+    const IconImage& Icon() const { return m_icon; }
 
 private:
-    IconImage icon_;
+    IconImage m_icon;
 };
 
 IconImage Icon32() {
