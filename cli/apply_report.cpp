@@ -152,12 +152,12 @@ std::string SummaryJson(const std::vector<RowOutcome>& rows, const PhaseSeconds&
                                   .Add("new", change.sent)
                                   .Text());
         JsonObject object;
-        object.Add("row", static_cast<long long>(row.target->row->row))
+        object.AddInteger("row", row.target->row->row)
             .Add("mac", Shown(row.target->row->mac))
             .Add("outcome", KindWord(row.kind))
-            .Add("exit", static_cast<long long>(row.kind == RowOutcome::Kind::kNotFound
-                                                    ? static_cast<int>(Exit::kNoArray)
-                                                    : static_cast<int>(row.outcome.exit)))
+            .AddInteger("exit", static_cast<int>(row.kind == RowOutcome::Kind::kNotFound
+                                                     ? Exit::kNoArray
+                                                     : row.outcome.exit))
             .Add("text", RowLine(row))
             .AddJson("changes", JsonArray(changes));
         if (searchedAgain)
@@ -167,10 +167,10 @@ std::string SummaryJson(const std::vector<RowOutcome>& rows, const PhaseSeconds&
     }
     return JsonObject()
                .AddJson("rows", JsonArray(objects, true))
-               .Add("saved", static_cast<long long>(Count(rows, RowOutcome::Kind::kSaved)))
-               .Add("unchanged", static_cast<long long>(Count(rows, RowOutcome::Kind::kUnchanged)))
-               .Add("not_found", static_cast<long long>(Count(rows, RowOutcome::Kind::kNotFound)))
-               .Add("failed", static_cast<long long>(Count(rows, RowOutcome::Kind::kFailed)))
+               .AddInteger("saved", Count(rows, RowOutcome::Kind::kSaved))
+               .AddInteger("unchanged", Count(rows, RowOutcome::Kind::kUnchanged))
+               .AddInteger("not_found", Count(rows, RowOutcome::Kind::kNotFound))
+               .AddInteger("failed", Count(rows, RowOutcome::Kind::kFailed))
                .AddJson("seconds", JsonObject()
                                        .AddNumber("search", seconds.search)
                                        .AddNumber("checks", seconds.checks)

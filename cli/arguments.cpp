@@ -108,7 +108,7 @@ private:
             return Fail(name + " is given twice");
         m_seen.push_back(name);
         const auto forCommands = [&](unsigned commands) {
-            if (A().command == Command::kNone && commands != kAny && name != "--version")
+            if (A().command == Command::kNone && commands != kAny)
                 Fail(name + " comes after a command");
             else if (A().command != Command::kNone && !(commands & m_bit))
                 Fail(name + " is not an option of " + CommandWord());
@@ -122,9 +122,11 @@ private:
         };
         if (name == "--help")
             return flag(kAny, A().help);
-        if (name == "--version")
-            return A().command == Command::kNone ? flag(0, A().version)
-                                                 : Fail("--version comes before any command");
+        if (name == "--version") {
+            if (A().command != Command::kNone)
+                return Fail("--version comes before any command");
+            return flag(kAny, A().version);
+        }
         if (name == "--json")
             return flag(kFind | kShow | kApply, A().json);
         if (name == "--csv")

@@ -43,7 +43,7 @@ std::string ArrayJson(const FoundArray& array) {
     for (const Field field : kListed)
         object.Add(NamesOf(field).column, FieldText(array.record.settings, field));
     return object.Add("via", Shown(array.record.localAddress))
-        .Add("shared_address", array.sharedAddress)
+        .AddBool("shared_address", array.sharedAddress)
         .Add("settings", Shown(array.record.settings))
         .Text();
 }

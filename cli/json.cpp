@@ -45,11 +45,11 @@ JsonObject& JsonObject::Add(std::string_view name, std::string_view text) {
     return Member(name, JsonString(text));
 }
 
-JsonObject& JsonObject::Add(std::string_view name, bool value) {
+JsonObject& JsonObject::AddBool(std::string_view name, bool value) {
     return Member(name, value ? "true" : "false");
 }
 
-JsonObject& JsonObject::Add(std::string_view name, long long value) {
+JsonObject& JsonObject::AddInteger(std::string_view name, long long value) {
     return Member(name, std::to_string(value));
 }
 

@@ -12,11 +12,8 @@ std::string JsonString(std::string_view text);
 class JsonObject {
 public:
     JsonObject& Add(std::string_view name, std::string_view text);
-    JsonObject& Add(std::string_view name, const char* text) {
-        return Add(name, std::string_view(text));
-    }
-    JsonObject& Add(std::string_view name, bool value);
-    JsonObject& Add(std::string_view name, long long value);
+    JsonObject& AddBool(std::string_view name, bool value);
+    JsonObject& AddInteger(std::string_view name, long long value);
     JsonObject& AddNumber(std::string_view name, double value);
     // `json`: a value already written (an object, an array, null).
     JsonObject& AddJson(std::string_view name, std::string_view json);

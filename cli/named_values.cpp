@@ -55,11 +55,6 @@ std::optional<std::string> TakeHostName(std::string_view text, bool keepable, Na
 
 } // namespace
 
-bool NamedValues::Empty() const {
-    return !hostName && !dhcp && addresses == decltype(addresses){} && !timeZone && !date &&
-           !time && !clockNow;
-}
-
 std::optional<std::string> AddressText(std::string_view text) {
     if (text.find_first_not_of("0123456789.") != text.npos)
         return std::nullopt;

@@ -20,8 +20,6 @@ struct NamedValues {
     std::optional<SettingDate> date;
     std::optional<SettingTime> time;
     bool clockNow = false; // this computer's date and time when the SET is built
-
-    bool Empty() const;
 };
 
 // Takes `text`, the value of `field` as written on the command line or in a

@@ -13,8 +13,7 @@ bool IsWide(char32_t code) {
            (code >= 0x20000 && code <= 0x3FFFD);
 }
 
-} // namespace
-
+// The columns `text` takes on a terminal.
 std::size_t DisplayWidth(std::string_view text) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -28,6 +27,8 @@ std::size_t DisplayWidth(std::string_view text) {
     }
     return width;
 }
+
+} // namespace
 
 std::string Table(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
