@@ -30,12 +30,12 @@ std::optional<std::string> ReadTerminalLine(bool echo) {
         silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         std::signal(SIGINT, RestoreAndRaise);
         std::signal(SIGTERM, RestoreAndRaise);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &silent);
     }
     std::string line;
     const bool read = static_cast<bool>(std::getline(std::cin, line));
     if (silence) {
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_echoing);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &g_echoing);
         std::signal(SIGINT, SIG_DFL);
         std::signal(SIGTERM, SIG_DFL);
     }

@@ -112,6 +112,27 @@ print(len(arrays), all(a["settings"].startswith("sys.model=") and a["mac"] in a[
         esac
       done
 
+      # At a terminal (script's): one question, then the password typed
+      # without echo; each typed once the program asks for it.
+      await() { # pattern: at most 10 s for the terminal to show it
+        for _ in $(seq 200); do grep -qs "$1" "$work/terminal" && return; sleep 0.05; done
+      }
+      fresh
+      mkfifo "$work/typed"
+      env -u Q6_PASSWORD script -qfec "$q6 set Q6-Store01 --time-zone Beijing" "$work/terminal" \
+        <"$work/typed" >/dev/null &
+      terminal=$!
+      exec 3>"$work/typed"
+      await '\[y/N\]'
+      echo yes >&3
+      await 'Password of'
+      echo admin >&3
+      exec 3>&-
+      wait "$terminal"
+      same "at a terminal: asked once, the password not echoed, saved" "1 0 1 1" \
+        "$(grep -c 'Send these settings to Q6-Store01' "$work/terminal") $(grep -c admin "$work/terminal") \
+$(grep -c ': saved' "$work/terminal") $(logged in SET | wc -l)"
+
       # A UDP port 1211 held by another program: exit 7, nothing sent.
       fresh
       python3 -c 'import socket, time; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
