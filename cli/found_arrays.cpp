@@ -71,12 +71,23 @@ std::string Describe(std::string_view settings) {
            (address.empty() ? "no address" : address) + ")";
 }
 
-std::vector<const FoundArray*> SharingWith(const std::vector<FoundArray>& arrays,
-                                           const FoundArray& array) {
-    const std::string address = GetSetting(array.record.settings, "nwk.ipaddr");
+std::vector<const FoundArray*> AnsweringFor(const std::vector<FoundArray>& arrays,
+                                            std::string_view address, const FoundArray& except) {
     std::vector<const FoundArray*> others;
     for (const FoundArray& other : arrays)
-        if (&other != &array && GetSetting(other.record.settings, "nwk.ipaddr") == address)
+        if (&other != &except && GetSetting(other.record.settings, "nwk.ipaddr") == address)
             others.push_back(&other);
     return others;
+}
+
+std::optional<std::string> AddressTaken(const std::vector<FoundArray>& arrays,
+                                        const FoundArray& array, std::string_view working) {
+    const std::string address = GetSetting(working, "nwk.ipaddr");
+    if (address.empty() || address == GetSetting(array.record.settings, "nwk.ipaddr"))
+        return std::nullopt;
+    const std::vector<const FoundArray*> others = AnsweringFor(arrays, address, array);
+    if (others.empty())
+        return std::nullopt;
+    return address + " is the address " + Describe(others.front()->record.settings) +
+           " answers for now: both would take every request to it";
 }

@@ -3,6 +3,7 @@
 // ARRAY names.
 #include "core/setup/device_list.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,12 @@ std::vector<const FoundArray*> Matching(const std::vector<FoundArray>& arrays,
 // "NAME (MAC, ADDRESS)" for messages.
 std::string Describe(std::string_view settings);
 
-// The other arrays found that answer for the address of `array`.
-std::vector<const FoundArray*> SharingWith(const std::vector<FoundArray>& arrays,
-                                           const FoundArray& array);
+// The arrays found but `except` that answer for `address`.
+std::vector<const FoundArray*> AnsweringFor(const std::vector<FoundArray>& arrays,
+                                            std::string_view address, const FoundArray& except);
+
+// Why `array` must not take the address `working` gives it: another array
+// found answers for it now, and every request to one would reach both, a
+// plan's next row's too. nullopt when the address stays or is free.
+std::optional<std::string> AddressTaken(const std::vector<FoundArray>& arrays,
+                                        const FoundArray& array, std::string_view working);

@@ -105,8 +105,9 @@ Values:
   --clock now         this computer's date and time when the SET is built
 The addresses go to an array with a fixed address only: to one on DHCP give
 --fixed too.
-An array whose address another array answers for too is refused: requests
-name an array by its address, so both would take them.
+An array whose address another array answers for too is refused, and so is
+a new address another array answers for: requests name an array by its
+address, so both would take them.
 
 )";
 
@@ -125,7 +126,8 @@ not sent: the array keeps its own addresses, as the wizard does. Blank rows
 are skipped.
 The whole plan is checked before anything is sent: bad values, a MAC named
 twice and one fixed address given twice before the search; after it, arrays
-that share their address with another and values the array cannot take.
+that share their address with another, an address another array answers for
+now, and values the array cannot take.
 Any problem refuses the whole plan, every problem listed by row. Then each
 row in turn: password check and save, its outcome on one line (arrays not
 found and rows with nothing to change are skipped), a summary with the time

@@ -122,6 +122,29 @@ void CheckRowsAgainstEachOther(const std::vector<PlanRow>& rows, Problems& probl
     }
 }
 
+// The edit of the row's array, and the problems only the arrays found show.
+SettingsEdit EditFor(const PlanRow& row, const FoundArray& array,
+                     const std::vector<FoundArray>& arrays, Problems& problems) {
+    const std::string rowText = RowText(row.row);
+    const std::string& settings = array.record.settings;
+    const std::string address = GetSetting(settings, "nwk.ipaddr");
+    for (const FoundArray* other : AnsweringFor(arrays, address, array))
+        problems.push_back(rowText + Describe(settings) + " answers for its address with " +
+                           Describe(other->record.settings) +
+                           ": requests name an array by its address, so these must be "
+                           "connected one at a time");
+    SettingsEdit edit = EditSettings(settings, row.named, {});
+    for (const FieldProblem& problem : edit.problems)
+        problems.push_back(rowText + std::string(NamesOf(problem.field).column) + ": " +
+                           problem.text);
+    if (const auto taken = AddressTaken(arrays, array, edit.working))
+        problems.push_back(rowText + "ip: " + *taken);
+    if (!edit.changes.empty() && address.size() > kAddressFieldLength)
+        problems.push_back(rowText + Describe(settings) +
+                           ": its address is longer than 15 bytes, no request can name it");
+    return edit;
+}
+
 } // namespace
 
 std::string PlanColumns() {
@@ -161,30 +184,15 @@ std::vector<PlanTarget> TargetPlan(const std::vector<PlanRow>& rows,
         for (const FoundArray& array : arrays)
             if (EqualsIgnoringCase(GetSetting(array.record.settings, "nwk.mac"), row.mac))
                 reporting.push_back(&array);
-        const std::string rowText = RowText(row.row);
-        if (reporting.size() > 1) {
+        if (reporting.size() == 1) {
+            target.array = reporting.front();
+            target.edit = EditFor(row, *target.array, arrays, problems);
+        } else if (reporting.size() > 1) {
             std::string names;
             for (const FoundArray* array : reporting)
                 names += (names.empty() ? "" : ", ") + Describe(array->record.settings);
-            problems.push_back(rowText + "mac: " + Shown(row.mac) + " is reported by " +
+            problems.push_back(RowText(row.row) + "mac: " + Shown(row.mac) + " is reported by " +
                                std::to_string(reporting.size()) + " arrays: " + names);
-        }
-        if (reporting.size() == 1) {
-            target.array = reporting.front();
-            const std::string& settings = target.array->record.settings;
-            for (const FoundArray* other : SharingWith(arrays, *target.array))
-                problems.push_back(rowText + Describe(settings) + " answers for its address with " +
-                                   Describe(other->record.settings) +
-                                   ": requests name an array by its address, so these must be "
-                                   "connected one at a time");
-            target.edit = EditSettings(settings, row.named, {});
-            for (const FieldProblem& problem : target.edit.problems)
-                problems.push_back(rowText + std::string(NamesOf(problem.field).column) + ": " +
-                                   problem.text);
-            const std::string address = GetSetting(settings, "nwk.ipaddr");
-            if (!target.edit.changes.empty() && address.size() > kAddressFieldLength)
-                problems.push_back(rowText + Describe(settings) +
-                                   ": its address is longer than 15 bytes, no request can name it");
         }
         targets.push_back(std::move(target));
     }

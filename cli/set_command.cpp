@@ -6,6 +6,7 @@
 #include "cli/table.h"
 #include "cli/this_computer.h"
 #include "core/protocol/conversation.h"
+#include "core/settings/settings.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ Exit RefuseSharedAddress(Console& console, const std::vector<FoundArray>& arrays
                          const FoundArray& array) {
     console.err << "q6: refused, nothing was sent: " << Describe(array.record.settings)
                 << " answers for its address with\n";
-    for (const FoundArray* other : SharingWith(arrays, array))
+    const std::string address = GetSetting(array.record.settings, "nwk.ipaddr");
+    for (const FoundArray* other : AnsweringFor(arrays, address, array))
         console.err << "  " << Describe(other->record.settings) << "\n";
     console.err << "every request to one of them reaches all: connect them one at a time to "
                    "set them up\n";
@@ -58,6 +60,8 @@ Exit RunSet(const Arguments& arguments, Console& console) {
     const SettingsEdit edit = EditSettings(record.settings, named, LocalNow());
     for (const FieldProblem& problem : edit.problems)
         problems.push_back(OptionOf(problem.field) + ": " + problem.text);
+    if (const auto taken = AddressTaken(arrays, array, edit.working))
+        problems.push_back(OptionOf(Field::kIp) + ": " + *taken);
     if (!problems.empty()) {
         ListProblems(console, "refused, nothing was sent:", problems);
         return Exit::kRefused;

@@ -68,7 +68,7 @@ TEST(Plan, ListsWhatTheArraysFoundRefuse) {
                                                "00:04,far2,,\n"
                                                "00:05,,,\n"
                                                "00:07,Kept,10.0.0.7,\"1.1.1.1,2.2.2.2\"\n"
-                                               "00:08,,,\"1.1.1.1, 2.2.2.2\"\n"
+                                               "00:08,,10.0.0.5,\"1.1.1.1, 2.2.2.2\"\n"
                                                "00:99,x,,\n",
                                                problems);
     ASSERT_EQ(problems, Problems{});
@@ -85,6 +85,8 @@ TEST(Plan, ListsWhatTheArraysFoundRefuse) {
                   "row 5: mac: 00:05 is reported by 2 arrays: Same1 (00:05, 10.0.0.5), Same2 "
                   "(00:05, 10.0.0.6)",
                   "row 7: dns: 1.1.1.1, 2.2.2.2 is no IPv4 address",
+                  "row 7: ip: 10.0.0.5 is the address Same1 (00:05, 10.0.0.5) answers for now: "
+                  "both would take every request to it",
               }));
     EXPECT_TRUE(targets.at(4).edit.changes.empty() && targets.at(4).array);
     EXPECT_FALSE(targets.at(6).array);
