@@ -23,5 +23,11 @@ void ExchangeNetworkSettings(SettingsExchange& dx, NetworkValues& values);
 // counts them; a longer name the array already has is kept whole.
 inline constexpr int kHostNameBytes = 15;
 
+// `hostName` (code-page-936 bytes) as the wizard's host name box takes it
+// typed (ES_LOWERCASE): each capital letter the code page has lowered as
+// Unicode lowers it (ASCII, Latin-1, Greek, Cyrillic, the Roman numerals, the
+// full-width Latin letters), every other byte as it is.
+std::string LowerHostName(std::string_view hostName);
+
 // A host name the array could misread as more pairs: holds "&" or "=".
 bool HostNameRefused(std::string_view hostName);

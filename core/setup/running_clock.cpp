@@ -15,14 +15,6 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-bool IsValid(const ClockReading& r) {
-    const SettingDate& d = r.date;
-    const SettingTime& t = r.time;
-    return d.year >= kFirstYear && d.year <= kLastYear && d.month >= 1 && d.month <= 12 &&
-           d.day >= 1 && d.day <= DaysInMonth(d.year, d.month) && t.hour >= 0 && t.hour < 24 &&
-           t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60;
-}
-
 // Days since 1600/03/01. Years counted from March put the leap day at the end
 // of its year, and 1600 starts a 400-year cycle of 146097 days.
 constexpr int kEpochYear = 1600;
@@ -57,8 +49,16 @@ long long SecondNumber(const ClockReading& r) {
 
 } // namespace
 
+bool IsValidReading(const ClockReading& r) {
+    const SettingDate& d = r.date;
+    const SettingTime& t = r.time;
+    return d.year >= kFirstYear && d.year <= kLastYear && d.month >= 1 && d.month <= 12 &&
+           d.day >= 1 && d.day <= DaysInMonth(d.year, d.month) && t.hour >= 0 && t.hour < 24 &&
+           t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60;
+}
+
 ClockReading AdvanceClock(const ClockReading& reading, long long seconds) {
-    if (!IsValid(reading) || seconds < 0)
+    if (!IsValidReading(reading) || seconds < 0)
         return reading;
     static const long long kLastSecond = SecondNumber({{kLastYear, 12, 31}, {23, 59, 59}});
     const long long start = SecondNumber(reading);

@@ -10,9 +10,13 @@ struct ClockReading {
     bool operator==(const ClockReading&) const = default;
 };
 
-// `reading` advanced by `seconds` on the proleptic Gregorian calendar. Valid
-// readings are years 1601 to 9999, what a Windows date picker can hold; a later
-// result stops at 9999/12/31 23:59:59, the picker's last second. A reading that
-// is no valid date and time (month 0, April 31, hour 24, ...), or negative
+// Whether `reading` is a date and time the clock can run from: years 1601 to
+// 9999, what a Windows date picker can hold, a day its month has, and a time
+// of day from 00:00:00 to 23:59:59.
+bool IsValidReading(const ClockReading& reading);
+
+// `reading` advanced by `seconds` on the proleptic Gregorian calendar. A later
+// result than 9999/12/31 23:59:59, the picker's last second, stops there. A
+// reading that is not valid (month 0, April 31, hour 24, ...), or negative
 // `seconds`, gives the reading back unchanged.
 ClockReading AdvanceClock(const ClockReading& reading, long long seconds);

@@ -85,6 +85,14 @@ std::string ZoneWord(int row) {
     return std::string(word.substr(0, word.find(',')));
 }
 
+bool IsZoneWord(std::string_view word) {
+    for (int row = 0; row < kTimeZoneRows; ++row) {
+        if (ZoneWord(row) == word)
+            return true;
+    }
+    return false;
+}
+
 int RowForZone(std::string_view stored) {
     for (int row = 0; row < kTimeZoneRows; ++row) {
         if (ZoneWord(row) == stored)

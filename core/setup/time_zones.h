@@ -22,6 +22,9 @@ template <class Add> void FillTimeZones(Add add) {
 // "" for a row outside 0..62.
 std::string ZoneWord(int row);
 
+// Whether `word` is the zone word of a row: what choosing a row can write.
+bool IsZoneWord(std::string_view word);
+
 // The row whose zone word is `stored`, so that what the wizard writes reads back
 // as the same row ("Atlantic" is row 13, not row 19 "Mid-Atlantic"). A value no
 // zone word equals selects the last row containing it, byte-wise ("GMT+08:00"

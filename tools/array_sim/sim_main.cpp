@@ -120,8 +120,11 @@ private:
             SendFlood(fd, to, requester);
         const auto received = Steady::now();
         for (SimReply& reply : HandleRequest(m_arrays, datagram, requester, m_behaviour, now)) {
-            const auto at = received + std::chrono::milliseconds(m_options.delayMs +
-                                                                 reply.array * m_options.staggerMs);
+            // Separate devices answer a search one after another; a request
+            // to one array is answered by that array alone, without waiting
+            // for the others' turn.
+            const int stagger = reply.search ? reply.array * m_options.staggerMs : 0;
+            const auto at = received + std::chrono::milliseconds(m_options.delayMs + stagger);
             for (int k = 0; k < m_options.duplicate; ++k)
                 m_due.emplace(at, Pending{to, reply.datagram});
         }

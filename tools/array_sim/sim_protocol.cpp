@@ -39,6 +39,8 @@ std::vector<SimReply> HandleRequest(std::vector<SimArray>& arrays, std::string_v
         if (probe.command == kProbeWord)
             for (int i = 0; i < int(arrays.size()); ++i)
                 Answer(replies, i, address, "GETOK", ReportedSettings(arrays[i], now), behaviour);
+        for (SimReply& reply : replies)
+            reply.search = true;
         // Nothing else addressed to every array is taken up: one "SET" would
         // otherwise give all arrays the same address.
         return replies;

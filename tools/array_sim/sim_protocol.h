@@ -17,6 +17,7 @@ struct SimBehaviour {
 struct SimReply {
     int array = 0; // index of the array that answers
     std::string datagram;
+    bool search = false; // an answer to the probe, which every array answers at once
 };
 
 // Replies, in order, of all arrays to `datagram` received from `requester`
