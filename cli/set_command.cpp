@@ -1,7 +1,6 @@
 #include "cli/array_output.h"
 #include "cli/commands.h"
 #include "cli/exchanges.h"
-#include "cli/search_wait.h"
 #include "cli/steps.h"
 #include "cli/table.h"
 #include "cli/this_computer.h"
@@ -44,14 +43,11 @@ Exit RunSet(const Arguments& arguments, Console& console) {
     if (!arguments.dryRun && !PasswordAvailable(console, given))
         return Exit::kUsage;
 
-    const auto found = Search(console, kSearchWait);
-    if (const Exit* exit = std::get_if<Exit>(&found))
+    const auto search = SearchNamed(console, arguments.target);
+    if (const Exit* exit = std::get_if<Exit>(&search))
         return *exit;
-    const auto& arrays = std::get<std::vector<FoundArray>>(found);
-    const auto one = OneArray(console, arrays, arguments.target);
-    if (const Exit* exit = std::get_if<Exit>(&one))
-        return *exit;
-    const FoundArray& array = *std::get<const FoundArray*>(one);
+    const std::vector<FoundArray>& arrays = std::get<NamedArray>(search).found;
+    const FoundArray& array = std::get<NamedArray>(search).Array();
     const DeviceRecord& record = array.record;
     const std::string name = Describe(record.settings);
     if (array.sharedAddress)

@@ -1,17 +1,12 @@
 #include "cli/array_output.h"
 #include "cli/commands.h"
-#include "cli/search_wait.h"
 #include "cli/steps.h"
 
 Exit RunShow(const Arguments& arguments, Console& console) {
-    const auto found = Search(console, kSearchWait);
-    if (const Exit* exit = std::get_if<Exit>(&found))
+    const auto search = SearchNamed(console, arguments.target);
+    if (const Exit* exit = std::get_if<Exit>(&search))
         return *exit;
-    const auto& arrays = std::get<std::vector<FoundArray>>(found);
-    const auto one = OneArray(console, arrays, arguments.target);
-    if (const Exit* exit = std::get_if<Exit>(&one))
-        return *exit;
-    const FoundArray& array = *std::get<const FoundArray*>(one);
+    const FoundArray& array = std::get<NamedArray>(search).Array();
     if (arguments.raw)
         console.out << array.record.settings;
     else if (arguments.json)

@@ -3,6 +3,7 @@
 #include "cli/exchanges.h"
 #include "cli/files.h"
 #include "cli/named_values.h"
+#include "cli/search_wait.h"
 #include "cli/terminal.h"
 #include "cli/text.h"
 #include "cli/this_computer.h"
@@ -23,11 +24,16 @@ std::variant<std::vector<FoundArray>, Exit> Search(Console& console,
     return arrays;
 }
 
-std::variant<const FoundArray*, Exit>
-OneArray(Console& console, const std::vector<FoundArray>& arrays, std::string_view argument) {
+std::variant<NamedArray, Exit> SearchNamed(Console& console, std::string_view argument) {
+    auto found = Search(console, kSearchWait);
+    if (const Exit* exit = std::get_if<Exit>(&found))
+        return *exit;
+    auto& arrays = std::get<std::vector<FoundArray>>(found);
     const std::vector<const FoundArray*> matches = Matching(arrays, argument);
-    if (matches.size() == 1)
-        return matches.front();
+    if (matches.size() == 1) {
+        const auto index = static_cast<std::size_t>(matches.front() - arrays.data());
+        return NamedArray{std::move(arrays), index};
+    }
     if (matches.empty()) {
         console.err << "q6: no array found has the MAC, address or host name " << argument
                     << "; found:\n";

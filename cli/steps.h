@@ -18,10 +18,16 @@
 std::variant<std::vector<FoundArray>, Exit> Search(Console& console,
                                                    std::chrono::milliseconds wait);
 
-// The one array `argument` names among `arrays`; an exit code when it names
-// none or several, the arrays found listed.
-std::variant<const FoundArray*, Exit>
-OneArray(Console& console, const std::vector<FoundArray>& arrays, std::string_view argument);
+// A search, and the one array `argument` (a MAC, an address or a host name)
+// names among those found.
+struct NamedArray {
+    std::vector<FoundArray> found;
+    std::size_t index = 0;
+    const FoundArray& Array() const { return found[index]; }
+};
+// An exit code when the search failed, or `argument` names none or several,
+// the arrays found listed.
+std::variant<NamedArray, Exit> SearchNamed(Console& console, std::string_view argument);
 
 // The password given before the search: --password-file's first line, else
 // Q6_PASSWORD, as the array compares it; none when neither is given.
