@@ -161,32 +161,44 @@ constexpr RunTimeControl ReviewHeader(int name, unsigned text, FontSlot font, CO
             .bottom = [](Page page) { return 0.22 * page.height + page.FontHeight(kFontD); }};
 }
 
+// ---- The head of steps 1, 3 and 4: the heading in font A, one line of its
+// own height; steps 1 and 4 put the title beside it alike (step 2's head is
+// one and a fifth lines high, step 3's title reckons its width in another
+// order, which can round apart).
+constexpr RunTimeControl PageHeading(int name, unsigned text) {
+    return {.name = name,
+            .text = text,
+            .font = kFontA,
+            .colour = kOrange,
+            .left = [](Page page) { return 0.04 * page.width; },
+            .top = [](Page page) { return 0.02 * page.height; },
+            .right =
+                [](Page page) {
+                    return 0.04 * page.width + (page.textLength + 1) * page.AverageWidth(kFontA);
+                },
+            .bottom = [](Page page) { return 0.02 * page.height + page.FontHeight(kFontA); }};
+}
+template <int left> // hundredths of W
+constexpr RunTimeControl PageTitle(int name, unsigned text) {
+    return {.name = name,
+            .text = text,
+            .font = kFontB,
+            .colour = kOrange,
+            .left = [](Page page) { return left / 100.0 * page.width; },
+            .top = [](Page page) { return 0.05 * page.height; },
+            .right =
+                [](Page page) {
+                    return left / 100.0 * page.width +
+                           Truncated(1.1 * (page.textLength + 1) * page.AverageWidth(kFontB));
+                },
+            .bottom = [](Page page) { return 0.05 * page.height + page.FontHeight(kFontB); }};
+}
+
 } // namespace
 
 const std::array<RunTimeControl, 16> kSearchPageLayout = {{
-    {.name = IDL_STEP1_HEADING,
-     .text = IDS_STEP1_HEADING,
-     .font = kFontA,
-     .colour = kOrange,
-     .left = [](Page page) { return 0.04 * page.width; },
-     .top = [](Page page) { return 0.02 * page.height; },
-     .right =
-         [](Page page) {
-             return 0.04 * page.width + (page.textLength + 1) * page.AverageWidth(kFontA);
-         },
-     .bottom = [](Page page) { return 0.02 * page.height + page.FontHeight(kFontA); }},
-    {.name = IDL_STEP1_TITLE,
-     .text = IDS_STEP1_TITLE,
-     .font = kFontB,
-     .colour = kOrange,
-     .left = [](Page page) { return 0.23 * page.width; },
-     .top = [](Page page) { return 0.05 * page.height; },
-     .right =
-         [](Page page) {
-             return 0.23 * page.width +
-                    Truncated(1.1 * (page.textLength + 1) * page.AverageWidth(kFontB));
-         },
-     .bottom = [](Page page) { return 0.05 * page.height + page.FontHeight(kFontB); }},
+    PageHeading(IDL_STEP1_HEADING, IDS_STEP1_HEADING),
+    PageTitle<23>(IDL_STEP1_TITLE, IDS_STEP1_TITLE),
     {.name = IDL_STEP1_DESCRIPTION,
      .text = IDS_STEP1_DESCRIPTION,
      .font = kFontC,
@@ -308,17 +320,7 @@ const std::array<RunTimeControl, 10> kNetworkPageLayout = {{
 }};
 
 const std::array<RunTimeControl, 5> kDateTimePageLayout = {{
-    {.name = IDL_STEP3_HEADING,
-     .text = IDS_STEP3_HEADING,
-     .font = kFontA,
-     .colour = kOrange,
-     .left = [](Page page) { return 0.04 * page.width; },
-     .top = [](Page page) { return 0.02 * page.height; },
-     .right =
-         [](Page page) {
-             return (page.textLength + 1) * page.AverageWidth(kFontA) + 0.04 * page.width;
-         },
-     .bottom = [](Page page) { return page.FontHeight(kFontA) + 0.02 * page.height; }},
+    PageHeading(IDL_STEP3_HEADING, IDS_STEP3_HEADING),
     {.name = IDL_STEP3_TITLE,
      .text = IDS_STEP3_TITLE,
      .font = kFontB,
@@ -337,29 +339,8 @@ const std::array<RunTimeControl, 5> kDateTimePageLayout = {{
 }};
 
 const std::array<RunTimeControl, 25> kReviewPageLayout = {{
-    {.name = IDL_STEP4_HEADING,
-     .text = IDS_STEP4_HEADING,
-     .font = kFontA,
-     .colour = kOrange,
-     .left = [](Page page) { return 0.04 * page.width; },
-     .top = [](Page page) { return 0.02 * page.height; },
-     .right =
-         [](Page page) {
-             return 0.04 * page.width + (page.textLength + 1) * page.AverageWidth(kFontA);
-         },
-     .bottom = [](Page page) { return 0.02 * page.height + page.FontHeight(kFontA); }},
-    {.name = IDL_STEP4_TITLE,
-     .text = IDS_STEP4_TITLE,
-     .font = kFontB,
-     .colour = kOrange,
-     .left = [](Page page) { return 0.24 * page.width; },
-     .top = [](Page page) { return 0.05 * page.height; },
-     .right =
-         [](Page page) {
-             return 0.24 * page.width +
-                    Truncated(1.1 * (page.textLength + 1) * page.AverageWidth(kFontB));
-         },
-     .bottom = [](Page page) { return 0.05 * page.height + page.FontHeight(kFontB); }},
+    PageHeading(IDL_STEP4_HEADING, IDS_STEP4_HEADING),
+    PageTitle<24>(IDL_STEP4_TITLE, IDS_STEP4_TITLE),
     ReviewLabel<1>(IDL_STEP4_NAME_LABEL, IDS_STEP4_NAME),
     ReviewLabel<2>(IDL_STEP4_IPADDR_LABEL, IDS_STEP4_IPADDR),
     ReviewLabel<3>(IDL_STEP4_NETMASK_LABEL, IDS_STEP4_NETMASK),
